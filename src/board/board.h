@@ -1,0 +1,104 @@
+// The board's model: the position, the 81 number pieces, the move history and the move rule.
+// It draws nothing and needs no QApplication; the board widget owns one, draws what it says and
+// turns mouse input into its calls. What the screen must do is told to a TBoardView.
+//
+// Conventions: cell = (col, row), cell index = col + 9 * row; piece i carries digit i / 9 + 1,
+// so pieces 9(d - 1) .. 9(d - 1) + 8 are the nine pieces of digit d, and piece 9d - 1 lies on
+// top of digit d's stack. A piece in its stack has cell (-1, -1).
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "board/cell.h"
+#include "board/histories.h"
+#include "logic/matrix.h"
+
+// What the board's screen is told. Every call has a default that does nothing.
+class TBoardView {
+  public:
+    virtual ~TBoardView() = default;
+    // The piece now stands on its cell, or in its stack when its cell is (-1, -1).
+    virtual void PieceMoved(int /*index*/) {}
+    virtual void PieceFixedChanged(int /*index*/) {}
+    // The piece goes back to where its last drag began.
+    virtual void PieceSnappedBack(int /*index*/) {}
+    virtual void Beep() {}
+    // The count of placed digits changed or must be redrawn.
+    virtual void DrawStatus() {}
+    virtual void ClearHintLayer() {}
+    virtual void EraseMemo() {}
+    // The pause between two moves of the continuous solver: let the window breathe, then wait.
+    virtual void PauseBetweenMoves(int /*milliseconds*/) {}
+};
+
+struct TPiece {
+    int Index = 0;
+    int Col = -1;
+    int Row = -1;
+    bool Fixed = false;
+    int Digit() const { return Index / 9 + 1; }
+    TCell Cell() const { return {Col, Row}; }
+    bool OnGrid() const { return Col >= 0; }
+};
+
+class TBoard {
+  public:
+    static constexpr int kPieceCount = 81;
+    static constexpr int kNoPiece = -1;
+
+    TBoard();
+    TBoard(const TBoard&) = delete;
+    TBoard& operator=(const TBoard&) = delete;
+
+    void SetView(TBoardView* view) { view_ = view ? view : &silent_; }
+
+    const TMatrix& Matrix() const { return matrix_; }
+    const THistories& Histories() const { return histories_; }
+    const TPiece& Pieces(int index) const { return pieces_.at(static_cast<std::size_t>(index)); }
+
+    int FixedPos() const { return fixedPos_; }
+    int Count() const;
+    int CurrentTechnique() const { return currentTechnique_; }
+    void SetCurrentTechnique(int level) { currentTechnique_ = level; }
+
+    // The single way onto a cell: checks the move rule, updates the position, records the move
+    // when asked, and raises OnChanged for a recorded placement onto a cell.
+    bool PlacePiece(int index, int col, int row, bool record);
+    void ReturnPiece(int index, bool record);
+    bool CanPlace(int col, int row, int digit) const;
+
+    // The piece with the highest index standing on the cell, or kNoPiece.
+    int PieceAt(int col, int row) const;
+    // The top free piece of the digit's stack, or kNoPiece (also for digits outside 1-9).
+    int NextFreePiece(int digit) const;
+
+    // A drag of a piece that stands on a cell lifts its digit out of the position; the piece
+    // keeps its cell so that it knows where it came from.
+    void LiftPiece(int index);
+    // Back to where the drag began: a piece with a cell writes its digit into it again.
+    void SnapBack(int index);
+
+    void Fix();
+    void UnFix();
+    void Clear();
+    void Undo();
+    void Redo();
+    void UndoAll();
+    void RedoAll();
+
+    // Raised after a recorded placement onto a cell; empty when disconnected.
+    std::function<void()> OnChanged;
+
+  private:
+    TPiece& piece(int index) { return pieces_.at(static_cast<std::size_t>(index)); }
+    void StandPiece(int index, int col, int row);
+
+    TMatrix matrix_;
+    THistories histories_;
+    std::array<TPiece, kPieceCount> pieces_{};
+    int fixedPos_ = 0;
+    int currentTechnique_ = 0;
+    TBoardView silent_;
+    TBoardView* view_ = &silent_;
+};

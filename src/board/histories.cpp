@@ -1,0 +1,31 @@
+#include "board/histories.h"
+
+#include <algorithm>
+
+THistory::THistory(int index, TCell from, TCell to, int technique)
+    : digit_(static_cast<std::uint8_t>(index / 9 + 1)),
+      index_(static_cast<std::uint8_t>(index)),
+      toCol_(static_cast<std::int8_t>(to.X)),
+      toRow_(static_cast<std::int8_t>(to.Y)),
+      fromCol_(static_cast<std::int8_t>(from.X)),
+      fromRow_(static_cast<std::int8_t>(from.Y)),
+      technique_(static_cast<std::uint8_t>(technique)) {}
+
+void THistories::Add(int index, TCell from, TCell to, int technique) {
+    if (from == to) return;
+    if (Count() > floater_ + 1) items_.resize(static_cast<std::size_t>(floater_ + 1));
+    items_.emplace_back(index, from, to, technique);
+    SetFloater(Count() - 1);
+}
+
+void THistories::DeleteFrom(int i) {
+    const int first = std::max(0, i);
+    if (first < Count()) items_.resize(static_cast<std::size_t>(first));
+    if (Count() <= floater_) SetFloater(Count() - 1);
+}
+
+void THistories::SetFloater(int value) {
+    if (value == floater_) return;
+    floater_ = value;
+    if (OnFloaterChange) OnFloaterChange();
+}
