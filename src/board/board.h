@@ -9,9 +9,10 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
-#include "board/cell.h"
 #include "board/histories.h"
+#include "logic/cells.h"
 #include "logic/matrix.h"
 
 // What the board's screen is told. Every call has a default that does nothing.
@@ -87,12 +88,42 @@ class TBoard {
     void UndoAll();
     void RedoAll();
 
+    // --- The board's solver ---------------------------------------------------------------
+    // Moves are played as recorded placements of the digit's top free piece, with
+    // CurrentTechnique set to the level of the technique that found them.
+
+    // Levels 1 up to `level` (1, 2, 3 or 4) for digit d; true when a piece was placed.
+    bool PlaceBasicMove(int d, int level);
+    // The next move of levels 4-6 (with `advanced` also 7-9), searched on copies of the
+    // position. Report mode (apply false) names it in digit and cell; apply mode plays it.
+    bool FindNextMove(bool apply, bool advanced, int& digit, TCell& cell);
+    // One basic move, or with `continuous` basic moves until none is left or the position is
+    // solved or contradictory, pausing between moves.
+    bool PlayForcedMoves(bool continuous);
+    // Plays the next move of any level (7-9 only when deep); the state after it, or msStuck.
+    TMatrixState PlayNextMove(bool deep);
+
+    // --- Puzzles ------------------------------------------------------------------------------
+
+    // Disguises the template text in place (shuffles, rotation, mirror, relabelling, drawn from
+    // the program's random generator) and lays it out as recorded placements. An invalid text
+    // (not 81 characters "0"-"9") leaves the board as it was.
+    void MakePuzzle(std::string& text);
+    // Lays a valid puzzle text out as it stands: the board cleared, every given placed as a
+    // recorded move. An invalid text leaves the board as it was.
+    void LayOutPuzzle(const std::string& text);
+    // The forced move of a freshly made puzzle; digit is 0 on entry and when there is none.
+    bool FindAnswer(TCell& cell, int& digit);
+
     // Raised after a recorded placement onto a cell; empty when disconnected.
     std::function<void()> OnChanged;
 
   private:
     TPiece& piece(int index) { return pieces_.at(static_cast<std::size_t>(index)); }
     void StandPiece(int index, int col, int row);
+    // Sets CurrentTechnique and places the digit's top free piece on the cell, recorded.
+    bool PlayMove(int level, const TMove& move);
+    bool HandOver(bool apply, int level, const TMove& move, int& digit, TCell& cell);
 
     TMatrix matrix_;
     THistories histories_;

@@ -7,7 +7,10 @@
 #include <functional>
 #include <vector>
 
-#include "board/cell.h"
+#include "logic/cells.h"
+
+// A piece's stack, where a cell is expected.
+constexpr TCell kStack{-1, -1};
 
 // One move, kept in seven bytes; the coordinates read back sign-extended, so -1 survives.
 class THistory {
