@@ -16,7 +16,7 @@ class TEncoder {
     TEncoder(const TEncoder&) = delete;
     TEncoder& operator=(const TEncoder&) = delete;
 
-    // Appends the CP932 form of utf8 to out; false (out unspecified) when utf8 is not valid
+    // Appends the CP932 form of utf8 to out; false (out then of no use) when utf8 is not valid
     // UTF-8 or holds a character CP932 cannot store.
     bool Append(std::string_view utf8, std::string& out);
 
