@@ -1,9 +1,11 @@
 #include "journey/senkaro_user.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "journey/comma_text.h"
 #include "logic/random.h"
+#include "storage/data_file.h"
 
 namespace {
 
@@ -86,6 +88,27 @@ void TSenkaroUsers::FromStrings(const QStringList& lines) {
         user.FromText(line);
         users_.push_back(user);
     }
+}
+
+bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string& section,
+                                 TStorageReporter& reporter) {
+    std::error_code error;
+    if (!std::filesystem::exists(fileName, error)) return false;
+    TDataFile file(fileName, reporter);
+    QStringList lines;
+    file.ReadSection(section, lines);
+    FromStrings(lines);
+    // Closing writes the file back; a file that could not be read is kept aside first.
+    file.Close();
+    return true;
+}
+
+bool TSenkaroUsers::SaveToFile(const std::string& fileName, const std::string& section,
+                               TStorageReporter& reporter) const {
+    TDataFile file(fileName, reporter);
+    file.WriteSection(section, ToStrings());
+    file.Close();
+    return true;
 }
 
 std::vector<int> DrawCheckpoints(int level, TRandom& random) {

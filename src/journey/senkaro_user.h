@@ -7,11 +7,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 #include "journey/date_time.h"
 
 class TRandom;
+class TStorageReporter;
+
+// Where the players live: this section of this data file, in the folder the game started in.
+inline constexpr char kUsersFileName[] = "senkaro.ini";
+inline constexpr char kUsersSection[] = "userdata";
 
 constexpr int kFirstStation = 0;
 constexpr int kLastStation = 54;
@@ -53,6 +59,14 @@ class TSenkaroUsers {
     QStringList ToStrings() const;
     // Replaces every player by one per line, also for lines that are not well formed.
     void FromStrings(const QStringList& lines);
+
+    // Reads the players from the section when the file exists (false, and the list unchanged,
+    // when it does not). Storage problems are told to the reporter.
+    bool LoadFromFile(const std::string& fileName, const std::string& section,
+                      TStorageReporter& reporter);
+    // Writes every player into the section, keeping the file's other sections.
+    bool SaveToFile(const std::string& fileName, const std::string& section,
+                    TStorageReporter& reporter) const;
 
   private:
     std::vector<TSenkaroUser> users_;

@@ -1,7 +1,9 @@
 #include "journey/user_name.h"
 
-#include <QStringEncoder>
 #include <algorithm>
+#include <string>
+
+#include "storage/cp932.h"
 
 namespace {
 
@@ -9,12 +11,11 @@ QString Message(const QString& japanese, const QString& english) {
     return japanese + QStringLiteral("\n\n") + english;
 }
 
+// The data file is CP932 on disk: a name must have a CP932 form.
 bool CanBeStored(const QString& text) {
-    QStringEncoder encoder("CP932");
-    if (!encoder.isValid()) return true;
-    // The encoder converts lazily: the result must be taken for the error to be known.
-    const QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError();
+    cp932::TEncoder encoder;
+    std::string bytes;
+    return encoder.Append(text.toStdString(), bytes);
 }
 
 }  // namespace
