@@ -20,16 +20,16 @@ MARK = int(2 * STEP)
 
 # The coast from the bottom left (the southern peninsula) to the right edge (the eastern
 # peninsula beyond the capital's bay); the sea lies below this line.
-COAST = [(95, 405), (106, 340), (110, 292), (113, 264), (118, 251), (124, 244), (131, 241),
-         (136, 247), (139, 270), (141, 292), (137, 306), (145, 300), (149, 276), (151, 263),
-         (157, 260), (161, 268), (158, 284), (150, 298), (165, 297), (182, 285), (194, 278),
-         (205, 280), (214, 293), (220, 307), (228, 301), (236, 280), (243, 266), (248, 257),
-         (254, 249), (260, 245), (266, 241), (273, 237), (280, 235), (286, 233), (291, 236),
-         (288, 252), (285, 282), (287, 313), (292, 325), (297, 313), (300, 282), (302, 246),
-         (304, 229), (308, 225), (314, 223), (320, 221), (322, 237), (324, 257), (329, 267),
-         (334, 257), (335, 229), (337, 206), (342, 195), (349, 187), (356, 184), (366, 187),
-         (378, 191), (386, 199), (384, 231), (379, 263), (381, 293), (388, 319), (402, 327),
-         (420, 317), (437, 307)]
+COAST_POINTS = [(95, 405), (104, 350), (110, 300), (114, 268), (118, 256), (124, 250),
+                (131, 248), (137, 252), (141, 264), (146, 272), (152, 268), (158, 268),
+                (163, 278), (170, 290), (184, 290), (196, 286), (206, 288), (214, 296),
+                (222, 304), (232, 294), (240, 276), (247, 266), (254, 260), (261, 255),
+                (268, 252), (275, 249), (282, 246), (289, 246), (292, 254), (288, 274),
+                (290, 298), (298, 306), (306, 286), (306, 258), (307, 240), (312, 234),
+                (320, 232), (326, 240), (330, 256), (336, 248), (337, 220), (342, 204),
+                (350, 195), (358, 192), (370, 194), (382, 200), (388, 214), (384, 242),
+                (386, 280), (396, 300), (412, 306), (437, 300)]
+COAST = smooth_curve(COAST_POINTS, 5)
 
 LAKE_WEST = [(62, 213), (71, 206), (78, 186), (75, 160), (67, 131), (56, 102), (46, 84),
              (36, 90), (38, 118), (46, 150), (51, 180), (55, 202)]
@@ -121,6 +121,30 @@ def draw_map():
     # The lagoon where the road crosses by boat.
     c.ellipse(179, 241, 197, 256, fill=INDIGO_LIGHT, outline=INK, width=0.7)
     c.poly([(184, 254), (190, 254), (192, 280), (182, 282)], fill=INDIGO_LIGHT, outline=None)
+    # Groves and paddies scattered over the plain.
+    placed = 0
+    while placed < 34:
+        x, y = rng.uniform(20, 400), rng.uniform(150, 330)
+        clear_of_road = abs(y - _road_y(road, x)) > 16
+        on_land = y < coast_y(x) - 8 and not (40 < x < 82 and y < 215)
+        if not (clear_of_road and on_land) or (260 < x < 290 and y < 210):
+            continue
+        placed += 1
+        if placed % 3 == 0:
+            w = rng.uniform(10, 16)
+            c.poly([(x - w, y), (x + w * 0.6, y), (x + w, y + 5), (x - w * 0.6, y + 5)],
+                   fill=mix(GRASS, PAPER, 0.2), outline=mix(GRASS, INK, 0.4), width=0.4)
+            c.line([(x - w * 0.8, y + 2.5), (x + w * 0.8, y + 2.5)], mix(GRASS, INK, 0.3), 0.4)
+        else:
+            for dx, dy in ((-3, 0), (3, 0), (0, -3)):
+                c.circle(x + dx, y + dy, 3.2, fill=PINE, outline=INK, width=0.4)
+    # Boats on the sea, pines along the shore.
+    for x, y, size in ((240, 330, 9), (330, 300, 8), (360, 360, 10), (170, 330, 8)):
+        s.boat(c, x, y, size, rng=rng, crew=0)
+    for x in (318, 312, 306, 262, 256, 250, 206, 200, 176, 170):
+        y = _road_y(road, x) + 12
+        if y < coast_y(x) - 2:
+            s.pine(c, x, y, 7, rng)
     # Mist bands: behind the level name at the top left and the position text at the bottom.
     band = mix(OCHRE_LIGHT, PAPER, 0.55)
     s.kasumi(c, 6, 330, 112, 18, band, alpha=225)
@@ -138,6 +162,13 @@ def draw_map():
         for k in range(3):
             c.poly([(x - 6 + k * 5, y + 2 - k), (x - 3 + k * 5, y - 3 - k), (x + k * 5, y + 2 - k)],
                    fill=mix(INK, INDIGO, 0.4), outline=INK, width=0.4)
+    # The two capitals, named in the brush hand.
+    for text, (x, y) in (("江戸", (road[0][0] + 24, road[0][1] - 24)),
+                         ("京", (road[-1][0] - 18, road[-1][1] + 26))):
+        tw = 17 * len(text) + 6
+        c.rect(x - tw / 2, y - 11, x + tw / 2, y + 11, fill=(250, 244, 226), outline=VERMILION,
+               width=1.2)
+        c.text(x, y, text, FONT_BRUSH, 16, fill=INK, anchor="mm")
     # Compass and title.
     cx, cy = 36, 40
     c.circle(cx, cy, 13, fill=(250, 244, 226), outline=INK, width=0.8)

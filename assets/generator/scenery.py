@@ -390,7 +390,7 @@ def boat(c, x, y, size, sail=True, facing=1, crew=1, rng=None):
         for k in range(1, 4):
             xx = x - sw + 2 * sw * k / 4
             c.line([(xx, y - size * 1.15), (xx, y - size * 0.3)], mix(WALL, INK, 0.4), 0.35)
-    for k in range(crew):
+    for k in range(crew or 0):
         traveller(c, x - size * 0.25 + k * size * 0.2, y - size * 0.15, size * 0.45, rng,
                   hat=OCHRE_LIGHT)
 

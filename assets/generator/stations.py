@@ -36,7 +36,7 @@ PLAN = {
     19: ("river", dict(mood="dawn", porters=True, wide=True)),
     20: ("teahouse", dict(mood="day", blossom=PLUM)),
     21: ("mountains", dict(mood="mist", stream=True, flip=True)),
-    22: ("village", dict(mood="day", horses=True)),
+    22: ("street", dict(mood="day", horses=True)),
     23: ("river", dict(mood="day", porters=True, wide=True, sandbanks=True)),
     24: ("river", dict(mood="dusk", wide=True, sandbanks=True, far_hills=True)),
     25: ("mountains", dict(mood="day", pass_rock=True)),
@@ -49,19 +49,19 @@ PLAN = {
     32: ("cliff_sea", dict(mood="day", fuji=False, windy=True)),
     33: ("pines", dict(mood="dusk", teahouse=True)),
     34: ("castle", dict(mood="dawn", bridge=True, river=True)),
-    35: ("village", dict(mood="night", lanterns=True)),
+    35: ("street", dict(mood="night", lanterns=True)),
     36: ("village", dict(mood="dusk", garden=True, flip=True)),
     37: ("village", dict(mood="day", gate=True)),
     38: ("long_bridge", dict(mood="day", castle=True)),
     39: ("fields", dict(mood="day", tree=True, horses=True)),
-    40: ("village", dict(mood="day", banners=True)),
+    40: ("street", dict(mood="day", banners=True, flip=True)),
     41: ("bay", dict(mood="dawn", shore="left", torii=True, boats=3)),
     42: ("bay", dict(mood="day", shore="right", castle=True, boats=3)),
     43: ("fields", dict(mood="day", reeds=True, wind=True)),
     44: ("shrine", dict(mood="dusk", temple=True, autumn=True)),
     45: ("rain_slope", dict(mood="rain")),
     46: ("castle", dict(mood="snow", snow=True)),
-    47: ("village", dict(mood="dawn", gate=True, banners=True)),
+    47: ("barrier", dict(mood="dawn")),
     48: ("mountains", dict(mood="day", waterfall=True, flip=True)),
     49: ("village_bridge", dict(mood="rain")),
     50: ("fields", dict(mood="day", farmers=True, water=True)),
@@ -445,6 +445,76 @@ def village(c, rng, mood, horses=False, lanterns=False, garden=False, gate=False
             for lx in (x - 8, x - 3, x + 4, x + 9):
                 c.line([(lx, y - 7), (lx, y + 2)], INK, 1.0)
             c.rect(x - 6, y - 20, x + 6, y - 15, fill=VERMILION, outline=INK, width=0.4)
+
+
+def street(c, rng, mood, horses=False, lanterns=False, banners=False):
+    """A post-town street running away from the viewer, inns on both sides."""
+    horizon = 92
+    vx, vy = 150, horizon + 2
+    s.sky(c, mood, horizon)
+    if mood == "night":
+        s.stars(c, rng, horizon)
+        s.moon(c, 60, 26, 10)
+    s.mountains(c, rng, horizon + 2, 40, mix(PINE_LIGHT, INDIGO_LIGHT, 0.35)
+                if mood != "night" else INDIGO, 3)
+    s.mist(c, rng, mood, 30, 52, 1)
+    ground = SAND if mood != "night" else mix(SAND, INDIGO_DEEP, 0.55)
+    s.land(c, [(-2, vy), (W + 2, vy), (W + 2, H + 2), (-2, H + 2)], ground, outline=0)
+    lit = mood == "night"
+    noren = (INDIGO, VERMILION_DARK, INDIGO_MID, (90, 110, 80))
+    for side in (-1, 1):
+        depths = [0.08, 0.24, 0.38, 0.5, 0.6, 0.69, 0.77, 0.84]
+        for k, t in reversed(list(enumerate(depths))):
+            scale = 1 - t
+            width = 70 * scale
+            height = 46 * scale
+            base = vy + (H + 6 - vy) * scale
+            inner = vx + side * (12 + 104 * scale)
+            x = inner if side > 0 else inner - width
+            s.house(c, x, base, width, height, rng, lantern=lanterns or k % 2 == 0, lit=lit,
+                    noren=noren[(k + (side > 0)) % 4])
+            if banners and k % 2 == 0 and k < 6:
+                bx = inner - side * 3
+                s.banner(c, bx, base, 56 * scale, (INDIGO, INDIGO_MID, VERMILION)[k // 2 % 3],
+                         rng)
+    for k in range(5):
+        t = k / 5
+        y = vy + 8 + (H - vy - 8) * (1 - t) ** 1.4
+        x = vx + rng.uniform(-14, 14) * (1 - t)
+        s.traveller(c, x, y, 6 + 22 * (1 - t) ** 1.4, rng)
+    if horses:
+        x, y = vx - 20, H - 14
+        c.ellipse(x - 16, y - 22, x + 16, y - 8, fill=WOOD, outline=INK, width=0.7)
+        for lx in (x - 11, x - 5, x + 5, x + 11):
+            c.line([(lx, y - 10), (lx, y + 4)], INK, 1.5)
+        c.poly([(x + 10, y - 20), (x + 16, y - 34), (x + 22, y - 33), (x + 18, y - 14)],
+               fill=WOOD, outline=INK, width=0.6)
+        c.poly([(x + 16, y - 34), (x + 30, y - 27), (x + 28, y - 23), (x + 19, y - 26)],
+               fill=WOOD, outline=INK, width=0.6)
+        c.line([(x + 15, y - 33), (x + 12, y - 22)], INK, 1.2)
+        c.line([(x - 16, y - 16), (x - 21, y - 4)], INK, 1.2)
+        c.rect(x - 8, y - 23, x + 8, y - 14, fill=VERMILION, outline=INK, width=0.5)
+
+
+def barrier(c, rng, mood):
+    """A checkpoint gate at the foot of the mountains, its fence running off both ways."""
+    horizon = 88
+    s.sky(c, mood, horizon)
+    s.mountains(c, rng, horizon + 4, 50, mix(PINE_LIGHT, INDIGO_LIGHT, 0.3), 2)
+    s.mist(c, rng, mood, 40, 60, 2)
+    s.land(c, [(-2, horizon), (W + 2, horizon), (W + 2, H + 2), (-2, H + 2)], SAND, outline=0)
+    s.grass(c, 0, horizon + 4, W, H, rng, count=70)
+    for k in range(6):
+        s.cedar(c, 10 + k * 20, horizon + 8 + (k % 2) * 4, 40)
+    s.house(c, 180, horizon + 30, 60, 22, rng, noren=INDIGO)
+    s.barrier_gate(c, 104, H - 22, 64, 76)
+    road = [(126, H - 22), (148, H - 22), (170, H + 2), (100, H + 2)]
+    s.land(c, road, mix(SAND, WALL, 0.4), outline=0.5)
+    for k in range(3):
+        s.banner(c, 60 + k * 150 - (k == 2) * 30, H - 18, 50, (VERMILION, INDIGO, VERMILION)[k],
+                 rng)
+    for k in range(4):
+        s.traveller(c, 118 + k * 12, H - 26 + k * 6, 14 + k * 2, rng)
 
 
 def snow_village(c, rng, mood):
