@@ -95,16 +95,19 @@ class Grid:
                 elif cell and "answer" in cell:
                     inner = f'<span class="answer">{cell["answer"]}</span>'
                 elif cell and "cands" in cell:
-                    marks = []
-                    for d in range(1, 10):
-                        ch = str(d)
-                        if ch in cell["struck"]:
-                            marks.append(f'<i class="struck">{ch}</i>')
-                        elif ch in cell["cands"]:
-                            marks.append(f"<i>{ch}</i>")
-                        else:
-                            marks.append("<i></i>")
-                    inner = '<span class="pm">' + "".join(marks) + "</span>"
+                    rows = []
+                    for r3 in range(3):
+                        tds = []
+                        for d in range(3 * r3 + 1, 3 * r3 + 4):
+                            ch = str(d)
+                            if ch in cell["struck"]:
+                                tds.append(f'<td class="struck">{ch}</td>')
+                            elif ch in cell["cands"]:
+                                tds.append(f"<td>{ch}</td>")
+                            else:
+                                tds.append("<td></td>")
+                        rows.append("<tr>" + "".join(tds) + "</tr>")
+                    inner = '<table class="pm">' + "".join(rows) + "</table>"
                 out.append(f'<td class="{" ".join(cls)}">{inner}</td>')
             out.append("</tr>")
         out.append(f"</table><figcaption>{caption}</figcaption></figure>")
@@ -220,7 +223,7 @@ def examples():
                " cells keep only these digits."))
     # 7 keep off: placing 3 would leave a box without room for 3.
     g = Grid(9, 3)
-    g.cands(0, 0, "38")
+    g.cands(0, 0, "38", struck="3")
     g.style(0, 0, "focus")
     for c, r in [(3, 0), (4, 1), (7, 0), (6, 1)]:
         g.cands(c, r, "3")
@@ -238,7 +241,7 @@ def examples():
                " candidates of 3 are shown."))
     # 8 get out: placing 3 pushes the 8s out until a box has none.
     g = Grid(9, 3)
-    g.cands(0, 0, "38")
+    g.cands(0, 0, "38", struck="3")
     g.style(0, 0, "focus")
     for c, r in [(2, 1), (6, 1), (7, 1)]:
         g.cands(c, r, "8")
@@ -255,7 +258,7 @@ def examples():
                " to place until it has nowhere left, the cell takes the pushed-out digit."))
     # 9 puzzled: a trial that ends in an empty cell.
     g = Grid(5, 5)
-    g.cands(0, 0, "25")
+    g.cands(0, 0, "25", struck="2")
     g.style(0, 0, "focus")
     g.cands(4, 0, "29")
     g.cands(4, 4, "59")
@@ -322,10 +325,11 @@ figure.grid td.shade { background:#dfe7ee; }
 .answer { display:inline-block; width:28px; height:28px; line-height:24px; font-size:20px;
           font-weight:bold; color:#1f3a8a; border:2px solid var(--vermilion);
           border-radius:50%; }
-.pm { display:grid; grid-template-columns:repeat(3, 1fr); width:30px; margin:auto;
-      font-size:10px; line-height:10px; color:#2d4f9e; }
-.pm i { font-style:normal; height:10px; }
-.pm i.struck { color:var(--vermilion); text-decoration:line-through; font-weight:bold; }
+figure.grid table.pm { margin:auto; border:none; background:none; }
+figure.grid table.pm td { width:10px; height:10px; border:none; font-size:10px;
+                          line-height:10px; color:#2d4f9e; }
+figure.grid table.pm td.struck { color:var(--vermilion); text-decoration:line-through;
+                                 font-weight:bold; }
 .technique { background:var(--pale); border-left:4px solid var(--indigo); padding:6px 16px 10px;
              margin:22px 0; }
 .technique h3 { margin-top:8px; }
@@ -412,7 +416,7 @@ def build(pictures):
         f'src="{data_uri(pictures["map"], "JPEG")}"><figcaption>道中図 route map</figcaption>'
         "</figure>")
     add("</div>\n")
-    add(f"<p>旅は {stations[0]['japanese']}（{stations[0]['romanised']}）から"
+    add(f"<p>旅は{stations[0]['japanese']}（{stations[0]['romanised']}）から"
         f"{stations[-1]['japanese']}（{stations[-1]['romanised']}）まで、"
         "55 の地点（0 出発、1〜53 宿場、54 到着）。右の江戸から左の京へ、"
         "地図の印が一つずつ赤く変わっていきます。</p>\n")
