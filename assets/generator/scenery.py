@@ -211,15 +211,27 @@ def cedar(c, x, base, size, colour=PINE):
 
 
 def round_tree(c, x, base, size, colour=PINE_LIGHT, blossom=None, rng=None):
-    c.line([(x, base), (x, base - size * 0.5)], WOOD, max(0.8, size * 0.08))
-    c.ellipse(x - size * 0.45, base - size, x + size * 0.45, base - size * 0.4, fill=colour,
-              outline=INK, width=0.6)
+    """A broad-leaved or flowering tree: a trunk with a lumpy crown drawn as one outlined cloud."""
+    c.line([(x, base), (x - size * 0.04, base - size * 0.45), (x + size * 0.03, base - size * 0.6)],
+           INK, max(1.0, size * 0.1))
+    c.line([(x, base), (x - size * 0.04, base - size * 0.45), (x + size * 0.03, base - size * 0.6)],
+           WOOD, max(0.6, size * 0.06))
+    lumps = [(0.0, 0.7, 0.24), (-0.24, 0.62, 0.19), (0.25, 0.61, 0.19), (-0.14, 0.84, 0.2),
+             (0.16, 0.83, 0.2), (0.0, 0.95, 0.16)]
+    for dx, dy, r in lumps:
+        c.circle(x + dx * size, base - dy * size, r * size + 0.7, fill=INK, outline=None)
+    for dx, dy, r in lumps:
+        c.circle(x + dx * size, base - dy * size, r * size, fill=colour, outline=None)
+    for dx, dy, r in lumps[:3]:
+        c.arc(x + (dx - r * 0.6) * size, base - (dy + r * 0.2) * size, x + (dx + r * 0.6) * size,
+              base - (dy - r * 0.7) * size, 200, 320, mix(colour, INK, 0.3), 0.5)
     if blossom and rng:
-        for _ in range(int(size)):
+        for _ in range(int(size * 1.5)):
+            dx, dy, r = lumps[rng.randrange(len(lumps))]
             a = rng.uniform(0, 2 * math.pi)
-            r = rng.uniform(0, size * 0.38)
-            bx, by = x + math.cos(a) * r, base - size * 0.7 + math.sin(a) * r * 0.6
-            c.circle(bx, by, 0.9, fill=blossom, outline=None)
+            rr = rng.uniform(0, r * size * 0.85)
+            c.circle(x + dx * size + math.cos(a) * rr, base - dy * size + math.sin(a) * rr,
+                     max(0.7, size * 0.035), fill=blossom, outline=None)
 
 
 def house(c, x, base, w, h, rng, roof=ROOF, wall=WALL, lantern=False, noren=None, snow=False,

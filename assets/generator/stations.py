@@ -51,7 +51,7 @@ PLAN = {
     34: ("castle", dict(mood="dawn", bridge=True, river=True)),
     35: ("street", dict(mood="night", lanterns=True)),
     36: ("village", dict(mood="dusk", garden=True, flip=True)),
-    37: ("village", dict(mood="day", gate=True)),
+    37: ("procession", dict(mood="day")),
     38: ("long_bridge", dict(mood="day", castle=True)),
     39: ("fields", dict(mood="day", tree=True, horses=True)),
     40: ("street", dict(mood="day", banners=True, flip=True)),
@@ -515,6 +515,47 @@ def barrier(c, rng, mood):
                  rng)
     for k in range(4):
         s.traveller(c, 118 + k * 12, H - 26 + k * 6, 14 + k * 2, rng)
+
+
+def procession(c, rng, mood):
+    """A lord's train on the road below the hills: spears, banners and the palanquin."""
+    horizon = 84
+    s.sky(c, mood, horizon)
+    s.mountains(c, rng, horizon + 4, 44, mix(PINE_LIGHT, INDIGO_LIGHT, 0.3), 3)
+    s.mist(c, rng, mood, 30, 56, 1)
+    s.fields(c, horizon + 2, H + 2, rng)
+    road = smooth_curve([(-4, 132), (90, 124), (180, 130), (W + 4, 122)], 6)
+    top = [(x, y - 6) for x, y in road]
+    bottom = [(x, y + 6) for x, y in reversed(road)]
+    s.land(c, top + bottom, SAND, outline=0.6)
+    for k in range(3):
+        s.pine(c, 30 + k * 100, 116 - k * 3, 40, rng, lean=(-0.2, 0.25, -0.1)[k])
+    s.barrier_gate(c, 214, 124, 24, 30)
+    for k in range(16):
+        x = 8 + k * 12.5
+        y = smooth_y(road, x)
+        if k in (7, 8):
+            continue
+        s.traveller(c, x, y + 2, 14, rng, hat=(40, 40, 48), robe=(INDIGO, INDIGO_MID)[k % 2])
+        if k % 3 == 0:
+            c.line([(x + 3, y + 2), (x + 5, y - 22)], INK, 0.7)
+            c.ellipse(x + 3, y - 26, x + 7, y - 20, fill=INK, outline=None)
+        elif k % 3 == 1:
+            s.banner(c, x + 3, y + 2, 22, VERMILION, rng)
+    # The palanquin between its bearers.
+    x = 8 + 7.5 * 12.5
+    y = smooth_y(road, x)
+    c.line([(x - 14, y - 10), (x + 14, y - 11)], INK, 1.6)
+    c.rect(x - 7, y - 12, x + 7, y - 1, fill=INK, outline=INK, width=0.6)
+    c.rect(x - 5, y - 10, x + 5, y - 4, fill=OCHRE, outline=None)
+    c.poly([(x - 9, y - 12), (x, y - 17), (x + 9, y - 12)], fill=INK, outline=INK, width=0.5)
+
+
+def smooth_y(curve, x):
+    for (x0, y0), (x1, y1) in zip(curve, curve[1:]):
+        if x0 <= x <= x1:
+            return y0 + (y1 - y0) * (x - x0) / max(1e-6, x1 - x0)
+    return curve[-1][1]
 
 
 def snow_village(c, rng, mood):
