@@ -229,7 +229,7 @@ def draw_app_icon(size):
     c.rect(7, 7, 57, 57, fill=PAPER_LIGHT, outline=INK, width=1.2)
     c.paste_gradient(7, 7, 57, 30, INDIGO_MID, PAPER_LIGHT)
     c.circle(44, 19, 7, fill=VERMILION, outline=INK, width=1.2)
-    scenery.fuji(c, 28, 44, 28, 46, body=INDIGO)
+    scenery.fuji(c, 29, 44, 28, 40, body=INDIGO)
     c.paste_gradient(7, 44, 57, 57, SEA_PALE, INDIGO)
     for y in (48, 53):
         for x in range(9, 57, 6):

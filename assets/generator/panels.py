@@ -11,18 +11,18 @@ PAPER_LIGHT = (248, 241, 222)
 
 
 def seigaiha(c, x0, y0, x1, y1, r, colour, back):
-    """Overlapping wave scales, row by row, each scale three rings."""
+    """Overlapping wave scales: rows of concentric rings drawn top to bottom, every other row
+    shifted by a radius, so each row hides the lower half of the row above."""
     row = 0
-    y = y1 + r
-    while y > y0 - r:
-        shift = (row % 2) * r
-        x = x0 - r + shift
+    y = y0 - r
+    while y < y1 + r:
+        x = x0 - r + (row % 2) * r
         while x < x1 + r:
-            for k, col in enumerate((colour, back, colour)):
-                rr = r * (1 - k * 0.3)
-                c.pieslice(x - rr, y - rr, x + rr, y + rr, 180, 360, col, None)
+            for k in range(4):
+                rr = r * (1 - k * 0.24)
+                c.circle(x, y, rr, fill=colour if k % 2 == 0 else back, outline=None)
             x += 2 * r
-        y -= r * 0.5
+        y += r * 0.5
         row += 1
 
 
