@@ -35,7 +35,7 @@ PLAN = {
     18: ("bay", dict(mood="day", shore="right", boats=5, pines=True, fuji=True)),
     19: ("river", dict(mood="dawn", porters=True, wide=True)),
     20: ("teahouse", dict(mood="day", blossom=PLUM)),
-    21: ("mountains", dict(mood="mist", stream=True, flip=True)),
+    21: ("valley", dict(mood="mist")),
     22: ("street", dict(mood="day", horses=True)),
     23: ("river", dict(mood="day", porters=True, wide=True, sandbanks=True)),
     24: ("river", dict(mood="dusk", wide=True, sandbanks=True, far_hills=True)),
@@ -62,7 +62,7 @@ PLAN = {
     45: ("rain_slope", dict(mood="rain")),
     46: ("castle", dict(mood="snow", snow=True)),
     47: ("barrier", dict(mood="dawn")),
-    48: ("mountains", dict(mood="day", waterfall=True, flip=True)),
+    48: ("valley", dict(mood="day", waterfall=True, flip=True)),
     49: ("village_bridge", dict(mood="rain")),
     50: ("fields", dict(mood="day", farmers=True, water=True)),
     51: ("teahouse", dict(mood="dusk", mountains=True)),
@@ -376,11 +376,15 @@ def mountains(c, rng, mood, lake=False, fuji=False, stream=False, pass_rock=Fals
     s.mountains(c, rng, horizon + 10, 40, mix(INDIGO_LIGHT, (255, 255, 255), 0.1), 3)
     if lake:
         s.sea(c, horizon + 16, horizon + 40, rng=rng, waves=False)
-    s.crag(c, 110 + rng.uniform(-15, 15), H - 20, 150 * rng.uniform(0.85, 1.1),
-           130 * rng.uniform(0.8, 1.05), mix(PINE_LIGHT, OCHRE, rng.uniform(0.1, 0.4)), rng)
+    x, base = 110 + rng.uniform(-15, 15), H - 20
+    w, h = 150 * rng.uniform(0.85, 1.1), 130 * rng.uniform(0.8, 1.05)
+    s.crag(c, x, base, w, h, mix(PINE_LIGHT, OCHRE, rng.uniform(0.1, 0.4)), rng)
     s.crag(c, -20, H + 4, 120 * rng.uniform(0.8, 1.2), 90 * rng.uniform(0.8, 1.2),
            mix(PINE, GRASS, 0.4), rng)
-    road = smooth_curve([(240, H + 2), (200, 130), (250, 100), (190, 70)], 6)
+    # The road zigzags up the big crag's face to its shoulder.
+    road = smooth_curve([(x + 0.72 * w, H + 2), (x + 0.55 * w, base - 0.3 * h),
+                         (x + 0.68 * w, base - 0.55 * h), (x + 0.5 * w, base - 0.8 * h),
+                         (x + 0.44 * w, base - 0.95 * h)], 6)
     c.line(road, INK, 4.2)
     c.line(road, SAND, 3.0)
     for t in (2, 6, 10):
@@ -401,6 +405,37 @@ def mountains(c, rng, mood, lake=False, fuji=False, stream=False, pass_rock=Fals
     s.mist(c, rng, mood, 50, 70, 1, x_max=140)
     if mood == "mist":
         s.veil(c, 96, 12, x0=90)
+
+
+def valley(c, rng, mood, waterfall=False):
+    """A narrow valley: steep slopes on both sides, a stream and the road climbing beside it."""
+    horizon = 74
+    s.sky(c, mood, horizon)
+    s.mountains(c, rng, horizon + 6, 46, mix(INDIGO_LIGHT, (255, 255, 255), 0.1), 2)
+    s.mist(c, rng, mood, 30, 50, 1)
+    s.land(c, [(-2, horizon + 4), (W + 2, horizon + 4), (W + 2, H + 2), (-2, H + 2)],
+           mix(GRASS, PINE_LIGHT, 0.5), outline=0)
+    stream = smooth_curve([(120, horizon + 6), (140, horizon + 40), (118, 130), (150, H + 2)], 6)
+    left = [(x - 2 - (y - horizon) * 0.12, y) for x, y in stream]
+    right = [(x + 2 + (y - horizon) * 0.12, y) for x, y in reversed(stream)]
+    s.water_band(c, left + right, INDIGO_LIGHT, ripple=18, rng=rng)
+    road = [(x - 14 - (y - horizon) * 0.3, y) for x, y in stream]
+    c.line(road, INK, 3.8)
+    c.line(road, SAND, 2.7)
+    for t in (4, 10, 15):
+        x, y = road[t]
+        s.traveller(c, x, y + 2, 8 + (y - horizon) * 0.12, rng)
+    s.crag(c, -40, H + 6, 150, 150, mix(PINE, GRASS, 0.45), rng)
+    s.crag(c, 170, H + 6, 140, 128, mix(PINE_LIGHT, OCHRE, 0.3), rng)
+    for k in range(5):
+        s.cedar(c, 190 + k * 14, 120 + k * 10 - (k % 2) * 4, 26 + k * 3,
+                colour=mix(PINE, INK, 0.15))
+    if waterfall:
+        s.waterfall(c, 40, 52, 140, 11, rng)
+        c.ellipse(28, 134, 64, 148, fill=INDIGO_LIGHT, outline=INK, width=0.6)
+    if mood == "mist":
+        s.veil(c, 92, 12)
+        s.veil(c, 128, 9, x0=120)
 
 
 def village(c, rng, mood, horses=False, lanterns=False, garden=False, gate=False,
