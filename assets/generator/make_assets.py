@@ -60,9 +60,9 @@ def main():
     pictures["app"] = [save(icons.draw_app_icon(s), f"app/senkaro-{s}.png")
                        for s in APP_ICON_SIZES]
     for name in sounds.SOUNDS:
-        samples, spec = sounds.render(name)
+        samples, form = sounds.render(name)
         rel = f"sounds/{name}.wav"
-        sounds.write_wave(os.path.join(common.OUT, rel), samples, spec)
+        sounds.write_wave(os.path.join(common.OUT, rel), samples, form)
         files.append(rel)
 
     with open(os.path.join(common.OUT, "resources.cmake"), "w", encoding="utf-8") as f:

@@ -194,26 +194,26 @@ MAKERS = {"Trumpet001": trumpet001, "fanfare001": fanfare001, "Trumpet0003": tru
 
 
 def render(name):
-    spec = SOUNDS[name]
-    rate = spec["rate"]
+    form = SOUNDS[name]
+    rate = form["rate"]
     rng = np.random.default_rng(sum(map(ord, name)))
-    samples = MAKERS[name](rate, spec["seconds"], rng)
-    count = int(round(spec["seconds"] * rate))
+    samples = MAKERS[name](rate, form["seconds"], rng)
+    count = int(round(form["seconds"] * rate))
     samples = samples[:count]
     fade_in = np.minimum(1.0, np.arange(len(samples)) / (0.004 * rate))
     samples = samples * (fade_in if samples.ndim == 1 else fade_in[:, None])
     samples = samples / max(1e-9, np.max(np.abs(samples))) * PEAK
-    return samples, spec
+    return samples, form
 
 
-def write_wave(path, samples, spec):
+def write_wave(path, samples, form):
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    if spec["bits"] == 8:
+    if form["bits"] == 8:
         data = np.clip(np.round(samples * 127 + 128), 0, 255).astype(np.uint8).tobytes()
     else:
         data = np.clip(np.round(samples * 32767), -32768, 32767).astype("<i2").tobytes()
     with wave.open(path, "wb") as w:
-        w.setnchannels(spec["channels"])
-        w.setsampwidth(spec["bits"] // 8)
-        w.setframerate(spec["rate"])
+        w.setnchannels(form["channels"])
+        w.setsampwidth(form["bits"] // 8)
+        w.setframerate(form["rate"])
         w.writeframes(data)
