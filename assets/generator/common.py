@@ -130,6 +130,14 @@ class Canvas:
                        stroke_width=int(round(stroke * self.s)),
                        stroke_fill=_c(stroke_fill) if stroke_fill else None)
 
+    def glyph_centred(self, x, y, ch, path, size, fill=INK):
+        """One character with the middle of its inked box at (x, y): small kana such as ヶ sit
+        low in their em box and would look misplaced in a vertical title."""
+        f = font(path, size * self.s)
+        x0, y0, x1, y1 = self.draw.textbbox((0, 0), ch, font=f)
+        self.draw.text((x * self.s - (x0 + x1) / 2, y * self.s - (y0 + y1) / 2), ch, font=f,
+                       fill=_c(fill))
+
     def text_size(self, s, path, size):
         f = font(path, size * self.s)
         x0, y0, x1, y1 = self.draw.textbbox((0, 0), s, font=f)

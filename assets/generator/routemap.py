@@ -183,7 +183,7 @@ def draw_map():
     c.rect(x0 - 2, y0 - 2, x1 + 2, y0 + h + 2, fill=VERMILION, outline=INK, width=0.6)
     c.rect(x0, y0, x1, y0 + h, fill=(250, 244, 226), outline=None)
     for i, ch in enumerate(title):
-        c.text((x0 + x1) / 2, y0 + 5 + i * 17 + 8, ch, FONT_BRUSH, 16, fill=INK, anchor="mm")
+        c.glyph_centred((x0 + x1) / 2, y0 + 5 + i * 17 + 8, ch, FONT_BRUSH, 16)
     c.rect(0.6, 0.6, W - 0.6, H - 0.6, fill=None, outline=INK, width=1.4)
     return paper_texture(c.finish(), seed=77).convert("RGB")
 

@@ -85,26 +85,43 @@ def _far(c, rng, horizon, mood, fuji=False, fuji_x=None, peaks=3, height=26):
 
 
 def grand_bridge(c, rng, mood, back="castle", fuji=False, blossom=False):
+    """The two ends of the road: the arched bridge of the eastern capital over its canal, and
+    the long bridge of the western capital over a shallow river under the eastern hills."""
     horizon = 92
     s.sky(c, mood, horizon)
     if fuji:
         s.fuji(c, 70, horizon - 6, 50, 104)
-    if back == "pagoda":
-        s.mountains(c, rng, horizon + 4, 40, mix(PINE_LIGHT, INDIGO_LIGHT, 0.4), 3)
-        s.pagoda(c, 200, horizon + 2, 52)
-    s.mist(c, rng, mood, 24, horizon - 34, 1)
     if back == "castle":
+        s.mist(c, rng, mood, 24, horizon - 34, 1)
         s.mountains(c, rng, horizon + 6, 14, mix(PINE_LIGHT, INDIGO_LIGHT, 0.5), 2)
         s.castle(c, 196, horizon + 4, 1.05)
-    s.house_row(c, -4, W + 4, horizon + 16, rng, height=13)
+        s.house_row(c, -4, W + 4, horizon + 16, rng, height=13)
+        s.sea(c, horizon + 16, H, deep=INDIGO, rng=rng)
+        s.arched_bridge(c, -20, W + 20, 148, 26, H, people=7, rng=rng)
+        for k in range(3):
+            s.boat(c, 40 + k * 90, H - 4, 22, sail=False, crew=1, rng=rng)
+        if mood == "dawn":
+            s.mist(c, rng, mood, 20, 40, 1, x_min=120)
+        return
+    # The western capital: the hills close behind the town, a pagoda among them.
+    horizon = 84
+    s.mountains(c, rng, horizon + 14, 56, mix(PINE_LIGHT, INDIGO_LIGHT, 0.3), 3)
+    s.mist(c, rng, mood, 30, 50, 1)
+    s.pagoda(c, 196, horizon + 14, 60)
+    s.house_row(c, -4, W + 4, horizon + 24, rng, height=12)
     if blossom:
-        for x in (30, 236):
-            s.round_tree(c, x, horizon + 18, 26, colour=mix(PINK, (255, 255, 255), 0.3),
+        for x in (24, 120, 246):
+            s.round_tree(c, x, horizon + 26, 28, colour=mix(PINK, (255, 255, 255), 0.3),
                          blossom=PLUM, rng=rng)
-    s.sea(c, horizon + 16, H, deep=INDIGO, rng=rng)
-    s.arched_bridge(c, -20, W + 20, 148, 26, H, people=7, rng=rng)
-    if mood == "dawn":
-        s.mist(c, rng, mood, 20, 40, 1, x_min=120)
+    s.land(c, [(-2, horizon + 24), (W + 2, horizon + 24), (W + 2, H + 2), (-2, H + 2)], SAND,
+           outline=0)
+    s.water_band(c, [(-2, horizon + 36), (W + 2, horizon + 32), (W + 2, H - 10),
+                     (-2, H - 4)], INDIGO_LIGHT, ripple=40, rng=rng)
+    for k in range(3):
+        x = 40 + k * 90 + rng.uniform(-10, 10)
+        c.ellipse(x - 22, H - 30 + k * 3, x + 22, H - 22 + k * 3, fill=SAND, outline=INK,
+                  width=0.5)
+    s.arched_bridge(c, -10, W + 10, horizon + 52, 8, H - 12, people=8, rng=rng)
 
 
 def bay(c, rng, mood, shore="left", inns=False, boats=3, slope=False, pines=False, fuji=False,
@@ -753,10 +770,9 @@ def cartouche(c, name):
     c.rect(x0 - 2, y0 - 2, x1 + 2, y0 + h + 2, fill=VERMILION, outline=INK, width=0.6)
     c.rect(x0, y0, x1, y0 + h, fill=(250, 244, 226), outline=None)
     for i, ch in enumerate(name):
-        # Small kana sit low and left in their em box; in a vertical line they belong top right.
-        shift = size * 0.18 if ch in "ヶァィゥェォッャュョ" else 0.0
-        c.text((x0 + x1) / 2 + shift, y0 + 5 + i * (size + 1) + size / 2 - shift, ch, FONT_BRUSH,
-               size, fill=INK, anchor="mm")
+        small = ch in "ヶァィゥェォッャュョ"
+        c.glyph_centred((x0 + x1) / 2, y0 + 5 + i * (size + 1) + size / 2, ch, FONT_BRUSH,
+                        size * (1.3 if small else 1.0))
 
 
 def romanised_slip(c, text):
