@@ -38,7 +38,10 @@ class TCellList {
         cells_[count_++] = cell;
     }
     int Count() const { return count_; }
-    TCell Get(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
+    TCell Get(int index) const {
+        if (index < 0 || index >= count_) throw std::out_of_range("no such cell in the list");
+        return cells_[static_cast<std::size_t>(index)];
+    }
     TCell operator[](int index) const { return Get(index); }
 
     const TCell* begin() const { return cells_.data(); }

@@ -76,6 +76,10 @@ bool TMatrix::HasCandidate(int x, int y, int d) const {
     return OnGrid(x, y) && IsDigit(d) && (masks_[Index(x, y)] & Bit(d)) != 0;
 }
 
+int TMatrix::GetCandidates(int x, int y) const {
+    return OnGrid(x, y) ? masks_[Index(x, y)] : 0;
+}
+
 int TMatrix::CandidateCount(int x, int y) const {
     return OnGrid(x, y) ? CountOf(masks_[Index(x, y)]) : 0;
 }

@@ -48,7 +48,7 @@ class TMatrix {
     void Play(const TMove& move) { SetValue(move.Col, move.Row, move.Digit); }
 
     bool HasCandidate(int x, int y, int d) const;
-    int GetCandidates(int x, int y) const { return masks_[Index(x, y)]; }
+    int GetCandidates(int x, int y) const;
     int CandidateCount(int x, int y) const;
     // The candidate digits in ascending order ("139"); empty for mask 0.
     std::string CandidateText(int x, int y) const;
@@ -135,6 +135,7 @@ class TMatrix {
     // Clears the bits of `bits` in the mask of cell i; whether any was set.
     bool ClearBits(int i, unsigned bits);
     bool ReservedSeatPassOfDigit(int d, bool alongColumns);
+    std::array<unsigned, 9> PlacesOfDigits(const std::array<std::uint8_t, 9>& cells) const;
     // Level 7 and 8 differ only in which digit the cascade follows.
     template <typename Follow>
     std::optional<TMove> FindByContradiction(Follow follow) const;

@@ -13,6 +13,37 @@ using namespace units;
 
 namespace {
 
+// Multiplying the bits at 0, 9, ..., 54 by this moves bit 9k to 56 + k and every other product
+// bit to a place of its own outside 56..62, so the seven bits arrive side by side, carry-free.
+constexpr std::uint64_t kEveryNinthBit = 0x0040201008040201ull;
+constexpr std::uint64_t kGatherNinths = [] {
+    std::uint64_t m = 0;
+    for (int j = 0; j < 7; ++j)
+        m |= 1ull << (56 - 8 * j);
+    return m;
+}();
+
+}  // namespace
+
+// The place lists of the nine digits in one unit: the unit's 9 x 9 bit matrix (cells by digits)
+// turned over. Cells 0..6 are packed nine bits apart in one word and gathered by one multiply per
+// digit; cells 7 and 8 are added by hand.
+std::array<unsigned, 9> TMatrix::PlacesOfDigits(const std::array<std::uint8_t, 9>& cells) const {
+    std::uint64_t low = 0;
+    for (int k = 0; k < 7; ++k)
+        low |= std::uint64_t{masks_[cells[k]]} << (9 * k);
+    const unsigned cell7 = masks_[cells[7]], cell8 = masks_[cells[8]];
+    std::array<unsigned, 9> places{};
+    for (int bit = 0; bit < 9; ++bit) {
+        const std::uint64_t column = (low >> bit) & kEveryNinthBit;
+        places[bit] = static_cast<unsigned>((column * kGatherNinths) >> 56) |
+                      ((cell7 >> bit) & 1u) << 7 | ((cell8 >> bit) & 1u) << 8;
+    }
+    return places;
+}
+
+namespace {
+
 TMove MoveAt(int index, int digit) {
     return {ColOf(index), RowOf(index), digit};
 }
@@ -222,12 +253,7 @@ bool TMatrix::ApplyOurReservedSeat() {
     bool changed = false;
     for (const int unit : kRowsColumnsBoxes) {
         const auto& cells = kUnitCells[unit];
-        std::array<unsigned, 9> places{};  // places[d - 1]: bit k = cell k holds candidate d
-        for (int k = 0; k < 9; ++k) {
-            for (unsigned mask = masks_[cells[k]]; mask != 0; mask &= mask - 1) {
-                places[std::countr_zero(mask)] |= 1u << k;
-            }
-        }
+        const auto places = PlacesOfDigits(cells);  // places[d - 1]: bit k = cell k has d
         for (int d = 1; d <= 9; ++d) {
             const unsigned list = places[d - 1];
             if (list == 0) continue;

@@ -90,6 +90,7 @@ TEST(Matrix, ArgumentsOffTheGridReadAsNothingAndChangeNothing) {
     EXPECT_FALSE(matrix.HasCandidate(0, 0, 10));
     EXPECT_FALSE(matrix.RemoveCandidate(0, 0, 10));
     EXPECT_EQ(matrix.CandidateText(9, 9), "");
+    EXPECT_EQ(matrix.GetCandidates(-1, 0), 0);
     EXPECT_FALSE(matrix.RowHas(9, 1));
 }
 
@@ -151,6 +152,7 @@ TEST(Matrix, ScansReportThePlacedCellOrTheCandidateCellsInScanOrder) {
     EXPECT_TRUE(matrix.ScanRow(2, 8, cell, list));
     EXPECT_EQ(cell, (TCell{5, 2}));
     EXPECT_EQ(list.Count(), 0);
+    EXPECT_THROW(list.Get(0), std::out_of_range);
 
     matrix = Build("", {Remove(Row(3).Except({{2, 3}, {7, 3}}), "4")});
     EXPECT_FALSE(matrix.ScanRow(3, 4, cell, list));
