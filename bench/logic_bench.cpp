@@ -89,6 +89,6 @@ void BM_ApplyPuzzled(benchmark::State& state) {
         benchmark::DoNotOptimize(matrix.ApplyPuzzled());
     }
 }
-BENCHMARK(BM_ApplyPuzzled)->Apply(Positions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplyPuzzled)->Apply(Positions)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
