@@ -25,7 +25,8 @@ TEST(Random, BelowStaysInRangeAndHitsEveryValue) {
         ASSERT_LT(x, 9);
         ++seen[x];
     }
-    for (const int count : seen) EXPECT_NEAR(count, 1000, 150);
+    for (const int count : seen)
+        EXPECT_NEAR(count, 1000, 150);
     EXPECT_EQ(r.Below(1), 0);
     EXPECT_EQ(r.Below(0), 0);
     for (int i = 0; i < 100; ++i) {

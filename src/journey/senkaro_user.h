@@ -1,0 +1,85 @@
+// The players and their progress along the road.
+//
+// A player line of the data file reads  name=level,station,"checkpoints","date time",character
+// (comma text, see comma_text.h). Stations are 0 (the start) to 54 (the destination); levels are
+// 0 beginner, 1 intermediate, 2 advanced; the characters of level L are 3L, 3L + 1 and 3L + 2.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "journey/date_time.h"
+
+class TRandom;
+class TStorageReporter;
+
+// Where the players live: this section of this data file, in the folder the game started in.
+inline constexpr char kUsersFileName[] = "senkaro.ini";
+inline constexpr char kUsersSection[] = "userdata";
+
+constexpr int kFirstStation = 0;
+constexpr int kLastStation = 54;
+constexpr int kLevelCount = 3;
+
+class TSenkaroUser {
+  public:
+    QString Name;
+    int Level = 0;
+    int Station = 0;
+    QString Checkpoints;  // comma text of station numbers; empty until drawn
+    date_time::TDateTime Updated = 0;
+    int Character = 0;
+
+    QString ToText() const;
+    // Fills the record from a data-file line; false when the line is not well formed (no "=" or
+    // fewer than four items), in which case every field but Name is zero or empty.
+    bool FromText(const QString& line);
+
+    void Advance();
+    void StepBack();
+    // The checkpoint stations as numbers, in stored order; items that are no number are left out.
+    std::vector<int> GetCheckpoints() const;
+    bool IsCheckpoint(int station) const;
+};
+
+class TSenkaroUsers {
+  public:
+    int Count() const { return static_cast<int>(users_.size()); }
+    TSenkaroUser& Items(int index) { return users_.at(static_cast<std::size_t>(index)); }
+    const TSenkaroUser& Items(int index) const {
+        return users_.at(static_cast<std::size_t>(index));
+    }
+
+    // The index of the player with exactly that name; a new player (updated now) when none has it.
+    int Add(const QString& name);
+    void Clear() { users_.clear(); }
+
+    QStringList ToStrings() const;
+    // Replaces every player by one per line, also for lines that are not well formed.
+    void FromStrings(const QStringList& lines);
+
+    // Reads the players from the section when the file exists (false, and the list unchanged,
+    // when it does not). Storage problems are told to the reporter.
+    bool LoadFromFile(const std::string& fileName, const std::string& section,
+                      TStorageReporter& reporter);
+    // Writes every player into the section, keeping the file's other sections.
+    bool SaveToFile(const std::string& fileName, const std::string& section,
+                    TStorageReporter& reporter) const;
+
+  private:
+    std::vector<TSenkaroUser> users_;
+};
+
+// The checkpoint stations of a new journey at a level: 15 - 3 * level stations, strictly
+// increasing, the first at least 1, the last 52. Levels outside 0..2 count as the nearest level.
+std::vector<int> DrawCheckpoints(int level, TRandom& random);
+QString CheckpointText(const std::vector<int>& stations);
+
+// The record on arrival when the player sets out again: the next level, station 0, checkpoints
+// to be drawn at the next selection.
+void StartNewJourney(TSenkaroUser& user);
+
+// The characters of a level.
+bool CharacterBelongsToLevel(int character, int level);

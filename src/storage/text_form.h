@@ -1,0 +1,29 @@
+// The file form of a list of lines: CP932 bytes, every line followed by CR LF. Reading accepts
+// CR, LF or CR LF as a line end and stops at a NUL byte. Lines in memory are UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace text_form {
+
+// Thrown by Encode for a line that has no CP932 form (an emoji, for instance).
+class TUnencodableLine : public std::runtime_error {
+  public:
+    explicit TUnencodableLine(std::size_t index)
+        : std::runtime_error("line without a CP932 form"), index_(index) {}
+    std::size_t Index() const { return index_; }
+
+  private:
+    std::size_t index_;
+};
+
+std::vector<std::uint8_t> Encode(const std::vector<std::string>& lines);
+
+// The lines of the text; nothing when the bytes before the first NUL are not CP932.
+std::optional<std::vector<std::string>> Decode(const std::vector<std::uint8_t>& bytes);
+
+}  // namespace text_form

@@ -1,0 +1,234 @@
+// Checks that every built-in resource is compiled in and has the size and format the game relies
+// on: exact picture sizes, transparency where pictures are laid over others, the wave formats
+// and lengths of the five sounds, and the help page copied beside the programs.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QStringDecoder>
+#include <QtEndian>
+#include <cstdint>
+#include <optional>
+
+#include "resource_names.h"
+
+namespace {
+
+QImage Load(const QString& path) {
+    QImage image(path);
+    EXPECT_FALSE(image.isNull()) << path.toStdString();
+    return image;
+}
+
+void ExpectOpaque(const QString& path, int width, int height) {
+    SCOPED_TRACE(path.toStdString());
+    const QImage image = Load(path);
+    EXPECT_EQ(image.size(), QSize(width, height));
+    EXPECT_EQ(image.pixelColor(width / 2, height / 2).alpha(), 255);
+}
+
+// A picture laid over another: transparent corners, a visible figure.
+void ExpectTransparent(const QString& path, int width, int height) {
+    SCOPED_TRACE(path.toStdString());
+    const QImage image = Load(path);
+    ASSERT_EQ(image.size(), QSize(width, height));
+    EXPECT_TRUE(image.hasAlphaChannel());
+    for (const QPoint corner : {QPoint(0, 0), QPoint(width - 1, 0)})
+        EXPECT_EQ(image.pixelColor(corner).alpha(), 0);
+    int opaque = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (image.pixelColor(x, y).alpha() > 200) ++opaque;
+    EXPECT_GT(opaque, width * height / 20);
+}
+
+TEST(Pictures, WindowAndDialogPicturesHaveTheirExactSizes) {
+    ExpectOpaque(assets::MapPicture(), 437, 405);
+    ExpectOpaque(assets::UserBanner(), 438, 78);
+    ExpectOpaque(assets::PlayerDialogBackground(), 474, 254);
+    ExpectOpaque(assets::CharacterPanel(), 407, 41);
+    ExpectTransparent(assets::CirclePicture(), 64, 64);
+}
+
+TEST(Pictures, EveryStationHasItsOwnPicture) {
+    std::vector<QImage> pictures;
+    for (int station = 0; station < assets::kStationCount; ++station) {
+        ExpectOpaque(assets::StationPicture(station), 274, 178);
+        pictures.push_back(QImage(assets::StationPicture(station)));
+    }
+    EXPECT_FALSE(QFile::exists(assets::StationPicture(assets::kStationCount)));
+    for (size_t a = 0; a < pictures.size(); ++a)
+        for (size_t b = a + 1; b < pictures.size(); ++b)
+            EXPECT_NE(pictures[a], pictures[b]) << "stations " << a << " and " << b;
+}
+
+TEST(Pictures, CharactersStandOnATransparentBackground) {
+    for (int character = 0; character < assets::kCharacterCount; ++character)
+        ExpectTransparent(assets::CharacterPicture(character), 128, 128);
+    EXPECT_FALSE(QFile::exists(assets::CharacterPicture(assets::kCharacterCount)));
+}
+
+TEST(Pictures, ActionIconsComeInThreeSizesWithSlotNineEmpty) {
+    for (int index = 0; index < assets::kIconCount; ++index) {
+        for (const int size : {16, 32}) {
+            const QImage icon = Load(assets::ActionIcon(index, size));
+            EXPECT_EQ(icon.size(), QSize(size, size)) << index;
+            EXPECT_TRUE(icon.hasAlphaChannel()) << index;
+        }
+        const QImage tool = Load(assets::ToolImage(index));
+        EXPECT_EQ(tool.size(), QSize(64, 64)) << index;
+        int visible = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                visible += tool.pixelColor(x, y).alpha() > 0;
+        if (index == 9)
+            EXPECT_EQ(visible, 0);
+        else
+            EXPECT_GT(visible, 64 * 64 / 8) << index;
+    }
+}
+
+TEST(Pictures, PenCursorsHaveTheirTipAtTheHotSpot) {
+    for (const QString& path : {assets::PenCursor(), assets::EraserCursor()}) {
+        SCOPED_TRACE(path.toStdString());
+        const QImage cursor = Load(path);
+        ASSERT_EQ(cursor.size(), QSize(32, 32));
+        EXPECT_TRUE(cursor.hasAlphaChannel());
+        const QPoint tip = assets::kCursorHotSpot;
+        int nearTip = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                nearTip = std::max(nearTip, cursor.pixelColor(tip + QPoint(dx, dy)).alpha());
+        EXPECT_GT(nearTip, 128);
+        // Nothing is drawn left of or below the tip.
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                if (y > tip.y() + 1 || x < tip.x() - 1) {
+                    EXPECT_EQ(cursor.pixelColor(x, y).alpha(), 0) << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(Pictures, ApplicationIconSizes) {
+    for (const int size : {16, 32, 48, 256})
+        EXPECT_EQ(Load(assets::AppIcon(size)).size(), QSize(size, size));
+}
+
+// The parts of a RIFF WAVE image that a player needs.
+struct WaveFormat {
+    int tag = 0, channels = 0, rate = 0, bits = 0;
+    QByteArray samples;
+};
+
+std::optional<WaveFormat> ParseWave(const QByteArray& bytes) {
+    const auto u32 = [&](qsizetype at) {
+        return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(bytes.constData() + at));
+    };
+    const auto u16 = [&](qsizetype at) {
+        return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(bytes.constData() + at));
+    };
+    if (bytes.size() < 12 || bytes.left(4) != "RIFF" || bytes.mid(8, 4) != "WAVE") return {};
+    if (u32(4) != static_cast<quint32>(bytes.size() - 8)) return {};
+    WaveFormat wave;
+    bool haveFormat = false;
+    for (qsizetype at = 12; at + 8 <= bytes.size();) {
+        const QByteArray id = bytes.mid(at, 4);
+        const qsizetype length = u32(at + 4);
+        if (at + 8 + length > bytes.size()) return {};
+        if (id == "fmt " && length >= 16) {
+            wave.tag = u16(at + 8);
+            wave.channels = u16(at + 10);
+            wave.rate = static_cast<int>(u32(at + 12));
+            wave.bits = u16(at + 22);
+            haveFormat = true;
+        } else if (id == "data") {
+            wave.samples = bytes.mid(at + 8, length);
+        }
+        at += 8 + length + (length & 1);
+    }
+    if (!haveFormat) return {};
+    return wave;
+}
+
+struct ExpectedSound {
+    const char* name;
+    int channels, rate, bits;
+    double seconds;
+};
+
+TEST(Sounds, FiveUncompressedWavesOfTheirFormatAndLength) {
+    const ExpectedSound expected[] = {{"Trumpet001", 1, 11025, 8, 3.07},
+                                      {"fanfare001", 1, 11025, 8, 7.09},
+                                      {"Trumpet0003", 1, 11025, 8, 2.68},
+                                      {"Applause0001", 1, 11025, 8, 3.12},
+                                      {"chimes", 2, 22050, 16, 0.63}};
+    for (const ExpectedSound& e : expected) {
+        SCOPED_TRACE(e.name);
+        QFile file(assets::Sound(QString::fromLatin1(e.name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const auto wave = ParseWave(file.readAll());
+        ASSERT_TRUE(wave.has_value());
+        EXPECT_EQ(wave->tag, 1);  // PCM
+        EXPECT_EQ(wave->channels, e.channels);
+        EXPECT_EQ(wave->rate, e.rate);
+        EXPECT_EQ(wave->bits, e.bits);
+        const int frameBytes = e.channels * e.bits / 8;
+        ASSERT_EQ(wave->samples.size() % frameBytes, 0);
+        const double seconds = double(wave->samples.size() / frameBytes) / e.rate;
+        EXPECT_NEAR(seconds, e.seconds, 0.01);
+        // Loud enough to hear, never at full scale.
+        int peak = 0;
+        if (e.bits == 8) {
+            for (const char byte : wave->samples)
+                peak = std::max(peak, std::abs(int(static_cast<uchar>(byte)) - 128));
+            EXPECT_LT(peak, 127);
+            EXPECT_GT(peak, 64);
+        } else {
+            const auto* data = reinterpret_cast<const uchar*>(wave->samples.constData());
+            for (qsizetype i = 0; i + 1 < wave->samples.size(); i += 2)
+                peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(data + i))));
+            EXPECT_LT(peak, 32767);
+            EXPECT_GT(peak, 16384);
+        }
+    }
+}
+
+TEST(Sounds, ParserRejectsDamagedImages) {
+    QFile file(assets::Sound(QStringLiteral("chimes")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    ASSERT_TRUE(ParseWave(good).has_value());
+    EXPECT_FALSE(ParseWave(good.left(good.size() - 1)).has_value());
+    QByteArray notWave = good;
+    notWave.replace(8, 4, "AVI ");
+    EXPECT_FALSE(ParseWave(notWave).has_value());
+}
+
+TEST(HelpPage, LiesBesideTheProgramsAsUtf8WithEveryTechnique) {
+    QFile file(QStringLiteral(SENKARO_HELP_PAGE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << SENKARO_HELP_PAGE;
+    const QByteArray bytes = file.readAll();
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    ASSERT_FALSE(decoder.hasError());
+    EXPECT_TRUE(text.contains(QStringLiteral("<meta charset=\"utf-8\">")));
+    const char* const techniques[] = {"(基本) 最後の１マス just one empty cell",
+                                      "(基本) 残りの１マス only one place left",
+                                      "(初級) 最後の数字 the only missing number",
+                                      "(中級) わたしの予約席 my reserved seat",
+                                      "(中級) あなた方の予約席 your reserved seat",
+                                      "(上級) 我々の予約席 our reserved seat",
+                                      "(上級) 立ち入り禁止 keep off",
+                                      "(上級) 追い出し get out",
+                                      "(難題) 試行錯誤 puzzled"};
+    for (const char* name : techniques)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(name))) << name;
+    EXPECT_TRUE(text.contains(QStringLiteral("senkaro.ini.damaged")));
+    // Self-contained: pictures are embedded, nothing is fetched from elsewhere.
+    EXPECT_FALSE(text.contains(QStringLiteral("src=\"http")));
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+// The text form of the lines: line ends, the NUL stop, and CP932 without silent replacement.
+#include "storage/text_form.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines Read(const std::string& bytes) {
+    const auto lines = text_form::Decode(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    return lines.value_or(Lines{"<not CP932>"});
+}
+
+std::string Written(const Lines& lines) {
+    const auto bytes = text_form::Encode(lines);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(TextForm, LineEnds) {
+    const struct {
+        std::string bytes;
+        Lines lines;
+    } cases[] = {
+        {"", {}},
+        {"\r\n", {""}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb\nc", {"a", "b", "c"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {std::string("a\r\nb\0c\r\n", 8), {"a", "b"}},
+        {std::string("\0\x81", 2), {}},  // what follows the NUL is not even looked at
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Read(c.bytes), c.lines) << c.bytes;
+}
+
+TEST(TextForm, WritesCp932WithCrLf) {
+    EXPECT_EQ(Written({"a", "", "b"}), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(Written({}), "");
+    // 十 ends in 0x5C and ｶ is a single byte.
+    EXPECT_EQ(Written({"十ｶ"}), "\x8F\x5C\xB6\r\n");
+    const Lines japanese{"名前=0,12,\"3 7 15 30 52\",2026/12/08 9:05:01", "①Ⅱ～－髙﨑♪", "十\\"};
+    EXPECT_EQ(Read(Written(japanese)), japanese);
+}
+
+TEST(TextForm, NeverReplacesWhatCp932CannotHold) {
+    try {
+        text_form::Encode({"ok", "絵文字 😀"});
+        FAIL() << "an emoji was written";
+    } catch (const text_form::TUnencodableLine& error) {
+        EXPECT_EQ(error.Index(), 1u);
+    }
+    EXPECT_THROW(text_form::Encode({"\xFF broken UTF-8"}), text_form::TUnencodableLine);
+    EXPECT_FALSE(text_form::Decode({'a', 0x81}));  // a lead byte without its trail byte
+}
+
+}  // namespace

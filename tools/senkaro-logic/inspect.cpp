@@ -1,0 +1,122 @@
+// The inspect command. Each field is computed on its own fresh copy of the position's matrix,
+// so no technique sees what another one did.
+//
+// Moves are {"col": x, "row": y, "digit": d} or null; eliminations are {"changed": bool,
+// "masks": [81 candidate masks after the operation, index = col + 9 x row]}.
+#include "inspect.h"
+
+#include <functional>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "json_writer.h"
+#include "logic/matrix.h"
+#include "logic/position_text.h"
+
+namespace {
+
+const char* StateName(TMatrixState state) {
+    switch (state) {
+        case msSolved:
+            return "solved";
+        case msContradiction:
+            return "contradiction";
+        case msStuck:
+            return "stuck";
+        case msOpen:
+            break;
+    }
+    return "open";
+}
+
+void WriteMove(TJsonWriter& json, const std::optional<TMove>& move) {
+    if (!move) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("col").Int(move->Col);
+    json.Key("row").Int(move->Row);
+    json.Key("digit").Int(move->Digit);
+    json.EndObject();
+}
+
+void WriteMasks(TJsonWriter& json, const TMatrix& matrix) {
+    json.Key("masks").BeginArray();
+    for (int i = 0; i < 81; ++i)
+        json.Int(matrix.CandidatesAt(i));
+    json.EndArray();
+}
+
+// Runs an elimination on a copy and writes whether it changed anything and the masks after.
+void WriteElimination(TJsonWriter& json, const TMatrix& matrix,
+                      const std::function<bool(TMatrix&)>& eliminate) {
+    TMatrix copy = matrix;
+    const bool changed = eliminate(copy);
+    json.BeginObject();
+    json.Key("changed").Bool(changed);
+    WriteMasks(json, copy);
+    json.EndObject();
+}
+
+void WriteInspection(TJsonWriter& json, const std::string& text, const TMatrix& m) {
+    json.BeginObject();
+    json.Key("position").String(text);
+    json.Key("state").String(StateName(m.GetState()));
+    json.Key("empty").Int(m.EmptyCount());
+    WriteMove(json.Key("L1"), m.FindJustOneEmptyCell());
+    json.Key("L2").BeginArray();
+    for (int d = 1; d <= 9; ++d)
+        WriteMove(json, m.FindOnlyOnePlaceLeft(d));
+    json.EndArray();
+    WriteMove(json.Key("L3"), m.FindOnlyMissingNumber());
+    WriteMove(json.Key("any"), m.FindAnyForcedMove());
+    WriteElimination(json.Key("L4"), m, [](TMatrix& c) { return c.ApplyMyReservedSeat(); });
+    json.Key("L4d").BeginArray();
+    for (int d = 1; d <= 9; ++d) {
+        WriteElimination(json, m, [d](TMatrix& c) { return c.ApplyMyReservedSeatOfDigit(d); });
+    }
+    json.EndArray();
+    WriteElimination(json.Key("L5"), m, [](TMatrix& c) { return c.ApplyYourReservedSeat(); });
+    WriteElimination(json.Key("L6"), m, [](TMatrix& c) { return c.ApplyOurReservedSeat(); });
+    TMatrix all = m;
+    all.ApplyAllReservedSeats();
+    json.Key("all").BeginObject();
+    WriteMasks(json, all);
+    json.EndObject();
+    WriteMove(json.Key("L7"), m.FindKeepOff());
+    WriteMove(json.Key("L8"), m.FindGetOut());
+    WriteElimination(json.Key("L9"), m, [](TMatrix& c) { return c.ApplyPuzzled(); });
+    json.Key("blocked").BeginArray();
+    for (int d = 1; d <= 9; ++d)
+        json.Bool(m.DigitBlocked(d));
+    json.EndArray();
+    json.EndObject();
+}
+
+bool IsBlank(const std::string& line) {
+    return line.find_first_not_of(" \t\r") == std::string::npos;
+}
+
+}  // namespace
+
+int RunInspect(std::istream& in, std::ostream& out) {
+    bool anyBad = false;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (IsBlank(line)) continue;
+        if (line.back() == '\r') line.pop_back();  // lines ended by CR LF
+        TJsonWriter json;
+        std::string error;
+        if (const auto matrix = MatrixFromText(line, error)) {
+            WriteInspection(json, line, *matrix);
+        } else {
+            anyBad = true;
+            json.BeginObject().Key("line").Int(number).Key("error").String(error).EndObject();
+        }
+        out << json.Text() << '\n' << std::flush;
+    }
+    return anyBad ? 1 : 0;
+}
