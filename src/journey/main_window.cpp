@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "board/sudoku.h"
+#include "journey/action_icons.h"
 #include "journey/character_dialog.h"
 #include "journey/dialogs.h"
 #include "journey/player_dialog.h"
@@ -48,13 +49,6 @@ class TDialogStorageReporter final : public TStorageReporter {
     TDialogs& dialogs_;
 };
 
-QIcon ActionIcon(int index) {
-    QIcon icon;
-    icon.addFile(assets::ActionIcon(index, 16), QSize(16, 16));
-    icon.addFile(assets::ActionIcon(index, 32), QSize(32, 32));
-    return icon;
-}
-
 QFont PixelFont(const QString& family, int pixels, bool bold) {
     QFont font(family);
     font.setPixelSize(pixels);
@@ -87,6 +81,24 @@ TForm1::TForm1(TServices services, QWidget* parent)
     BuildActions();
     BuildLayout();
     ConnectActions();
+
+    cues_ = std::make_unique<TCuePlayer>(services_.Sound);
+    sudoku_->SetBeep(services_.Beep);
+    ConnectJudge(true);
+    tmNokavira_ = new QTimer(this);
+    tmNokavira_->setInterval(1000);
+    connect(tmNokavira_, &QTimer::timeout, this, [this] { tmNokaviraTimer(); });
+    tmEvent_ = new QTimer(this);
+    tmEvent_->setInterval(30);
+    tmEvent_->setSingleShot(true);
+    connect(tmEvent_, &QTimer::timeout, this, [this] { tmEventTimer(); });
+    // The circle that marks the judged piece rests hidden until a round ends.
+    imMaru_ = new QLabel(this);
+    imMaru_->setPixmap(QPixmap(assets::CirclePicture()));
+    imMaru_->setScaledContents(true);
+    imMaru_->setAttribute(Qt::WA_TranslucentBackground);
+    imMaru_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imMaru_->hide();
 
     form2_ = std::make_unique<TForm2>(this);
     form2_->OnHelp = [this] { acHelpExecute(); };
@@ -234,6 +246,7 @@ void TForm1::ConnectActions() {
     connect(acEraser_, &QAction::triggered, this, [this] { sudoku_->SetPenMode(1); });
     connect(acClose_, &QAction::triggered, this, [this] { close(); });
     connect(acStart_, &QAction::triggered, this, [this] { acStartExecute(); });
+    connect(acPause_, &QAction::triggered, this, [this] { acPauseExecute(); });
     connect(acOpenDlg_, &QAction::triggered, this, [this] { acOpenDlgExecute(); });
     connect(acHelp_, &QAction::triggered, this, [this] { acHelpExecute(); });
 }
@@ -373,8 +386,6 @@ void TForm1::acPenColorExecute() {
     if (const std::optional<QColor> color = services_.Dialogs->ChooseColor(sudoku_->PenColor()))
         sudoku_->SetPenColor(*color);
 }
-
-void TForm1::acStartExecute() {}
 
 void TForm1::acOpenDlgExecute() {
     services_.Dialogs->RunModal(*form2_);

@@ -7,18 +7,22 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "journey/senkaro_user.h"
+#include "journey/sound_cues.h"
+#include "logic/cells.h"
 
 class QAction;
 class QLabel;
 class QFrame;
 class QTimer;
 class QToolBar;
+class TBeep;
 class TClock;
 class TDialogs;
 class TDocumentOpener;
@@ -33,6 +37,7 @@ struct TServices {
     TClock* Clock = nullptr;
     TSoundPlayer* Sound = nullptr;
     TDocumentOpener* Opener = nullptr;
+    TBeep* Beep = nullptr;
     std::string DataFile = kUsersFileName;  // in the folder the game was started from
     QString HelpFile;                       // "senkaro.html" beside the program
 };
@@ -56,6 +61,28 @@ class TForm1 final : public QWidget {
     void DrawMap();
     void ShowPosition(int station);
     int ChooseCharacter(int level);
+
+    // --- Rounds ---------------------------------------------------------------------------
+    void StartRound(int kind);
+    void StartCountdown();
+    void tmNokaviraTimer();
+    void SudokuChanged();
+    void EndRound(bool success);
+    void ShowAnswer();
+    void acPauseExecute() { SetPaused(!paused_); }
+    void SetPaused(bool value);
+    void tmEventTimer();
+    // Asks whether a close during a round may go ahead; true when the window may close.
+    bool FormClose();
+
+    bool RoundRunning() const;
+    bool Paused() const { return paused_; }
+    int PuzzleKind() const { return puzzleKind_; }
+    TMove ForcedMove() const { return {forcedCell_.Col, forcedCell_.Row, forcedDigit_}; }
+    std::int64_t TimeLimit() const { return timeLimit_; }
+    QTimer& CountdownTimer() { return *tmNokavira_; }
+    QTimer& EventTimer() { return *tmEvent_; }
+    QLabel& Circle() { return *imMaru_; }
 
     void acEraseMemoExecute();
     void acPenColorExecute();
@@ -92,6 +119,11 @@ class TForm1 final : public QWidget {
     void ConnectActions();
     void AskFirstPlayer();
     void ShowCharacter(int character);
+    void ConnectJudge(bool connected);
+    void LayCircleOver(int pieceIndex);
+    void TakeCircleBack();
+    void ShowRoundActions(bool running);
+    std::int64_t Now() const;
     QPixmap CharacterPixmap(int character) const;
 
     TServices services_;
@@ -137,6 +169,20 @@ class TForm1 final : public QWidget {
     QAction* acStart_ = nullptr;
     QAction* acOpenDlg_ = nullptr;
     QAction* acHelp_ = nullptr;
+
+    // The round.
+    int puzzleKind_ = 1;
+    TCell forcedCell_{-1, -1};
+    int forcedDigit_ = 0;
+    std::int64_t timeLimit_ = 0;
+    std::int64_t startTick_ = 0;
+    bool paused_ = false;
+    std::int64_t pauseStart_ = 0;
+    bool judging_ = false;
+    QTimer* tmNokavira_ = nullptr;
+    QTimer* tmEvent_ = nullptr;
+    QLabel* imMaru_ = nullptr;
+    std::unique_ptr<TCuePlayer> cues_;
 
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;
