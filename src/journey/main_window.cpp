@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -100,8 +101,7 @@ TForm1::TForm1(TServices services, QWidget* parent)
     imMaru_->setAttribute(Qt::WA_TransparentForMouseEvents);
     imMaru_->hide();
 
-    form2_ = std::make_unique<TForm2>(this);
-    form2_->OnHelp = [this] { acHelpExecute(); };
+    form2_ = std::make_unique<TForm2>(*this);
     form3_ = std::make_unique<TForm3>(this);
     form3_->OnHelp = [this] { acHelpExecute(); };
 
@@ -388,7 +388,53 @@ void TForm1::acPenColorExecute() {
 }
 
 void TForm1::acOpenDlgExecute() {
-    services_.Dialogs->RunModal(*form2_);
+    if (currentUser_ < 0) {
+        lbUser1_->setText(kNoUserText);
+        lbUser2_->setText(kNoUserText);
+    }
+    // Under the level name, near the left edge of the screen.
+    const QPoint below = lbNokaviraMode1_->mapToGlobal(QPoint(0, lbNokaviraMode1_->height()));
+    form2_->move(80, below.y() + 12);
+
+    form2_->btCangeUser->setEnabled(users_.Count() > 0);
+    form2_->NewUserName.clear();
+    form2_->SelectedUser = currentUser_;
+    if (currentUser_ < 0) {
+        form2_->btOK->setText(QStringLiteral("はじめる start"));
+        form2_->btOK->setEnabled(false);
+        form2_->lbSelect->clear();
+        form2_->btCangeUser->setText(QStringLiteral("人を選ぶ select user"));
+    } else {
+        form2_->btOK->setText(QStringLiteral("つづける continue"));
+        form2_->btOK->setEnabled(true);
+        form2_->lbSelect->setText(users_.Items(currentUser_).Name);
+        form2_->btCangeUser->setText(QStringLiteral("人を変える change user"));
+    }
+
+    bool ok = services_.Dialogs->RunModal(*form2_) == QDialog::Accepted;
+    const int selected = form2_->SelectedUser;
+    if (ok && selected >= 0 && selected < users_.Count() &&
+        users_.Items(selected).Station == kLastStation) {
+        TSenkaroUser& user = users_.Items(selected);
+        if (user.Level >= 2) {
+            services_.Dialogs->ShowMessage(QStringLiteral("もうこれ以上の旅はありません"));
+            ok = false;
+        } else {
+            const QString question =
+                QStringLiteral(
+                    "%1 の目的地に到着です\r\n\r\nつづけて %2 を始めますか？\r\n\r\n"
+                    "You have arrived at Kyoto. Do you set out on another journey?")
+                    .arg(LevelName(user.Level), LevelName(user.Level + 1));
+            const TAnswer answer = services_.Dialogs->Ask(question, false);
+            // The next journey begins whatever the answer; "No" only waits with it.
+            StartNewJourney(user);
+            SaveUsers();
+            if (answer != TAnswer::Yes) ok = false;
+        }
+    }
+    if (!ok) return;
+    SelectUser(selected);
+    tmEvent_->start();
 }
 
 void TForm1::acHelpExecute() {

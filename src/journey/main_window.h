@@ -92,6 +92,7 @@ class TForm1 final : public QWidget {
     void OpenHelp(const QString& fileName);
 
     // What tests and the rest of the game read.
+    TDialogs& Dialogs() { return *services_.Dialogs; }
     TSenkaroUsers& Users() { return users_; }
     int CurrentUser() const { return currentUser_; }
     int ShownStation() const { return shownStation_; }

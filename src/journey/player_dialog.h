@@ -11,13 +11,21 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class QAction;
+class TForm1;
 
 class TForm2 final : public QDialog {
   public:
     static constexpr int kClientWidth = 474;
     static constexpr int kClientHeight = 254;
 
-    explicit TForm2(QWidget* parent = nullptr);
+    // The dialog works on the main window's players.
+    explicit TForm2(TForm1& form1);
+
+    // The change-player menu: refilled with one item per player before it shows.
+    void btCangeUserClick();
+    void pmCangeUserPopup();
+    void UserItemClick(int index, const QString& caption);
+    void newuser1Click();
 
     // The station's picture and its name and number.
     void ShowStation(int station);
@@ -45,9 +53,7 @@ class TForm2 final : public QDialog {
 
     int ShownStation() const { return shownStation_; }
 
-    // The main window's help action.
-    std::function<void()> OnHelp;
-
   private:
+    TForm1& form1_;
     int shownStation_ = -1;
 };
