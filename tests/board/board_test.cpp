@@ -221,3 +221,33 @@ TEST_F(BoardTest, CountFollowsTheStatus) {
     EXPECT_EQ(view.status, 3);
     EXPECT_EQ(board.Count(), 1);
 }
+
+TEST_F(BoardTest, ATenthCopyOfADigitFindsNoPieceAndPlacesNothing) {
+    // Nine 1s that keep the rule, and a tenth in row 0: all nine pieces of 1 stand on cells.
+    std::string text(81, '0');
+    for (int row = 0; row < 9; ++row)
+        text[static_cast<std::size_t>((3 * row + row / 3) % 9 + 9 * row)] = '1';
+    text[4] = '1';
+    board.LayOutPuzzle(text);
+    EXPECT_EQ(board.Count(), 9);
+    EXPECT_EQ(board.Histories().Count(), 9);
+    EXPECT_EQ(board.NextFreePiece(1), TBoard::kNoPiece);
+    EXPECT_FALSE(board.PlacePiece(TBoard::kNoPiece, 4, 4, true));
+    board.ReturnPiece(TBoard::kNoPiece, true);
+    EXPECT_EQ(board.Histories().Count(), 9);
+}
+
+TEST_F(BoardTest, RedoThatBreaksTheRuleBeepsYetMovesTheCursor) {
+    ASSERT_TRUE(Put(4, 2, 0));
+    const int four = board.PieceAt(2, 0);
+    board.Undo();
+    // Another 4 enters row 0 without a record, so the redo tail survives.
+    ASSERT_EQ(board.NextFreePiece(4), four);
+    ASSERT_TRUE(board.PlacePiece(four - 1, 7, 0, false));
+    board.Redo();
+    EXPECT_EQ(view.beeps, 1);
+    EXPECT_EQ(board.Histories().Floater(), 0);
+    EXPECT_FALSE(board.Pieces(four).OnGrid());
+    EXPECT_EQ(board.Matrix().GetValue(2, 0), 0);
+    EXPECT_EQ(board.Count(), 1);
+}

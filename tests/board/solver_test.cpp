@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "board/board.h"
 #include "logic/random.h"
@@ -182,13 +183,28 @@ TEST(Solver, PlayNextMoveOnSolvedStuckAndOpenBoards) {
     }
 }
 
-TEST(Solver, ContinuousPlaySolvesAnEasyPuzzle) {
+TEST(Solver, ContinuousPlaySolvesAnEasyPuzzlePausingBetweenMoves) {
+    struct PauseView : TBoardView {
+        std::vector<int> pauses;
+        void PauseBetweenMoves(int milliseconds) override { pauses.push_back(milliseconds); }
+    } view;
     std::string text = kSolved;
     for (const int i : {0, 10, 20, 30, 40, 50, 60, 70, 80, 8, 16, 24})
         text[static_cast<std::size_t>(i)] = '0';
     TBoard board;
+    board.SetView(&view);
     board.LayOutPuzzle(text);
     EXPECT_TRUE(board.PlayForcedMoves(true));
     EXPECT_EQ(board.Matrix().GetState(), msSolved);
     EXPECT_EQ(board.Count(), 81);
+    // Twelve moves, a pause between each two of them.
+    EXPECT_EQ(view.pauses, std::vector<int>(11, 10));
+}
+
+TEST(Solver, FindAnswerOnAnEmptyBoardFindsNothing) {
+    TBoard board;
+    TCell cell;
+    int digit = 7;
+    EXPECT_FALSE(board.FindAnswer(cell, digit));
+    EXPECT_EQ(digit, 0);
 }
