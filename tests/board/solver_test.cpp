@@ -90,6 +90,22 @@ TEST(FindAnswer, DisagreeingUnitsFallThroughToTheSearch) {
     EXPECT_EQ(a.level, 4);
 }
 
+TEST(MakePuzzle, LoadingRecordsTheGivensAsLoadingAfterAnEarlierAnswer) {
+    TBoard board;
+    board.LayOutPuzzle(TemplateGroup(5)[0]);
+    board.Fix();
+    TCell cell;
+    int digit = 0;
+    ASSERT_TRUE(board.FindAnswer(cell, digit));
+    ASSERT_EQ(board.CurrentTechnique(), 5);
+    board.LayOutPuzzle(TemplateGroup(2)[0]);
+    for (int i = 0; i < board.Histories().Count(); ++i)
+        EXPECT_EQ(board.Histories().Items(i).Technique(), 0);
+    board.Fix();
+    ASSERT_TRUE(board.FindAnswer(cell, digit));
+    EXPECT_EQ(board.CurrentTechnique(), 0);  // the agreement scan answered this one
+}
+
 TEST(MakePuzzle, InvalidTextsLeaveTheBoardAlone) {
     TBoard board;
     board.LayOutPuzzle(TemplateGroup(3)[0]);
