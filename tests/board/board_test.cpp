@@ -196,6 +196,30 @@ TEST_F(BoardTest, ReturningAStackPieceRecordsNothing) {
     EXPECT_EQ(changes, 1);  // returning never raises the event
 }
 
+TEST_F(BoardTest, UndoAllAndRedoAllStopAtTheFloorAndTheEnd) {
+    struct HintView : RecordingView {
+        int hintClears = 0;
+        void ClearHintLayer() override { ++hintClears; }
+    } hints;
+    board.SetView(&hints);
+    Load(kThirty);
+    board.Fix();
+    ASSERT_TRUE(Put(4, 2, 0));
+    ASSERT_TRUE(Put(2, 1, 1));
+    ASSERT_TRUE(Put(7, 2, 1));
+    const TMatrix played = board.Matrix();
+    board.UndoAll();
+    EXPECT_EQ(hints.hintClears, 1);
+    EXPECT_EQ(board.Count(), 30);
+    EXPECT_EQ(board.Histories().Floater(), 29);
+    EXPECT_EQ(board.Histories().Count(), 33);
+    board.RedoAll();
+    EXPECT_EQ(hints.hintClears, 2);
+    EXPECT_EQ(board.Histories().Floater(), 32);
+    EXPECT_TRUE(board.Matrix() == played);
+    EXPECT_EQ(changes, 3);  // the three moves; undo and redo raise nothing
+}
+
 TEST_F(BoardTest, ClearEmptiesEverything) {
     Load(kThirty);
     board.Fix();

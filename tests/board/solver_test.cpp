@@ -2,6 +2,7 @@
 // a made puzzle, and the disguise. Cells are (col, row).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,34 @@ TEST(MakePuzzle, InvalidTextsLeaveTheBoardAlone) {
     }
 }
 
+TEST(MakePuzzle, EveryCellAndEveryLabelIsReachable) {
+    // One given at (0, 0): over many disguises it lands on every cell and takes every digit,
+    // each about equally often. A shuffle that never leaves an item in place would miss some.
+    std::string text(81, '0');
+    text[0] = '1';
+    TRandom random(99);
+    const TDraw below = [&random](int n) { return random.Below(n); };
+    std::array<int, 81> cells{};
+    std::array<int, 9> digits{};
+    constexpr int kDraws = 81 * 200;
+    for (int n = 0; n < kDraws; ++n) {
+        std::string disguised = text;
+        DisguisePuzzleText(disguised, below);
+        const auto at = disguised.find_first_not_of('0');
+        ASSERT_NE(at, std::string::npos);
+        ++cells[at];
+        ++digits[static_cast<std::size_t>(disguised[at] - '1')];
+    }
+    for (int i = 0; i < 81; ++i)
+        EXPECT_TRUE(cells[static_cast<std::size_t>(i)] > 120 &&
+                    cells[static_cast<std::size_t>(i)] < 280)
+            << "cell " << i << ": " << cells[static_cast<std::size_t>(i)];
+    for (int d = 0; d < 9; ++d)
+        EXPECT_TRUE(digits[static_cast<std::size_t>(d)] > 1500 &&
+                    digits[static_cast<std::size_t>(d)] < 2100)
+            << "digit " << d + 1 << ": " << digits[static_cast<std::size_t>(d)];
+}
+
 TEST(MakePuzzle, KeepsTheGivensAndTheRules) {
     SeedProgramRandom(7);
     for (int kind = 1; kind <= 6; ++kind) {
@@ -156,18 +185,33 @@ TEST(Solver, BasicMoveOfLevelOneFillsAnyUnitWithEightDigits) {
 }
 
 TEST(Solver, LevelFourPlaysOnlyWhenTheDigitIsLocked) {
-    TBoard board;
-    board.LayOutPuzzle(TemplateGroup(4)[0]);
-    board.Fix();
-    const int before = board.Histories().Count();
-    for (int d = 1; d <= 9; ++d)
-        EXPECT_FALSE(board.PlaceBasicMove(d, 2)) << d;
-    bool played = false;
-    for (int d = 1; d <= 9 && !played; ++d)
-        played = board.PlaceBasicMove(d, 4);
-    EXPECT_TRUE(played);
-    EXPECT_EQ(board.Histories().Count(), before + 1);
-    EXPECT_EQ(board.Histories().Items(before).Technique(), 4);
+    // The first template of kind 4 has no move of levels 1-3. Locking 1 out of (1, 0) leaves
+    // that cell one candidate, 9; the locks of 2 show no move; 3-9 are locked nowhere.
+    struct Case {
+        int digit;
+        bool plays;
+    };
+    const Case cases[] = {{1, true},  {2, false}, {3, false}, {4, false}, {5, false},
+                          {6, false}, {7, false}, {8, false}, {9, false}};
+    for (const Case& c : cases) {
+        TBoard board;
+        board.LayOutPuzzle(TemplateGroup(4)[0]);
+        board.Fix();
+        const int before = board.Histories().Count();
+        EXPECT_FALSE(board.PlaceBasicMove(c.digit, 3)) << c.digit;
+        EXPECT_EQ(board.PlaceBasicMove(c.digit, 4), c.plays) << c.digit;
+        EXPECT_EQ(board.CurrentTechnique(), 4) << c.digit;  // the last level tried
+        if (!c.plays) {
+            EXPECT_EQ(board.Histories().Count(), before) << c.digit;
+            continue;
+        }
+        ASSERT_EQ(board.Histories().Count(), before + 1);
+        const THistory& move = board.Histories().Items(before);
+        EXPECT_EQ(move.ToCol(), 1);
+        EXPECT_EQ(move.ToRow(), 0);
+        EXPECT_EQ(move.Digit(), 9);
+        EXPECT_EQ(move.Technique(), 4);
+    }
 }
 
 TEST(Solver, PlayNextMoveOnSolvedStuckAndOpenBoards) {
