@@ -35,6 +35,14 @@ TDraw IdentityDraw() {
     return [calls = 0](int n) mutable { return calls++ == 16 ? 0 : n - 1; };
 }
 
+// The entry records a move to (col, row) of the digit, found at the level.
+void ExpectMove(const THistory& entry, int col, int row, int digit, int level) {
+    EXPECT_EQ(entry.ToCol(), col);
+    EXPECT_EQ(entry.ToRow(), row);
+    EXPECT_EQ(entry.Digit(), digit);
+    EXPECT_EQ(entry.Technique(), level);
+}
+
 const std::string kSolved =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
@@ -177,11 +185,7 @@ TEST(Solver, BasicMoveOfLevelOneFillsAnyUnitWithEightDigits) {
     board.Fix();
     EXPECT_TRUE(board.PlaceBasicMove(3, 1));  // whatever the digit asked for
     EXPECT_EQ(board.CurrentTechnique(), 1);
-    const THistory& last = board.Histories().Items(board.Histories().Count() - 1);
-    EXPECT_EQ(last.ToCol(), 8);
-    EXPECT_EQ(last.ToRow(), 4);
-    EXPECT_EQ(last.Digit(), 9);
-    EXPECT_EQ(last.Technique(), 1);
+    ExpectMove(board.Histories().Items(board.Histories().Count() - 1), 8, 4, 9, 1);
 }
 
 TEST(Solver, LevelFourPlaysOnlyWhenTheDigitIsLocked) {
@@ -206,11 +210,7 @@ TEST(Solver, LevelFourPlaysOnlyWhenTheDigitIsLocked) {
             continue;
         }
         ASSERT_EQ(board.Histories().Count(), before + 1);
-        const THistory& move = board.Histories().Items(before);
-        EXPECT_EQ(move.ToCol(), 1);
-        EXPECT_EQ(move.ToRow(), 0);
-        EXPECT_EQ(move.Digit(), 9);
-        EXPECT_EQ(move.Technique(), 4);
+        ExpectMove(board.Histories().Items(before), 1, 0, 9, 4);
     }
 }
 
@@ -234,11 +234,7 @@ TEST(Solver, PlayNextMoveOnSolvedStuckAndOpenBoards) {
         const int before = board.Histories().Count();
         EXPECT_EQ(board.PlayNextMove(false), msOpen);
         ASSERT_EQ(board.Histories().Count(), before + 1);
-        const THistory& last = board.Histories().Items(before);
-        EXPECT_EQ(last.ToCol(), 8);
-        EXPECT_EQ(last.ToRow(), 2);
-        EXPECT_EQ(last.Digit(), 3);
-        EXPECT_EQ(last.Technique(), 5);
+        ExpectMove(board.Histories().Items(before), 8, 2, 3, 5);
         EXPECT_EQ(board.CurrentTechnique(), 0);
     }
 }
