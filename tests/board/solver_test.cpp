@@ -214,6 +214,22 @@ TEST(Solver, LevelFourPlaysOnlyWhenTheDigitIsLocked) {
     }
 }
 
+TEST(Solver, ForcedMovesTryLevelTwoForEveryDigitBeforeLevelFour) {
+    // Locking 1 gives (1, 0) = 9 at level 4; the only level 2 move is 9 at (8, 8).
+    const std::string text =
+        "205670340000000900000000000100000000000000090080000000006900000907000000008000000";
+    {
+        TBoard board;
+        board.LayOutPuzzle(text);
+        ASSERT_TRUE(board.PlaceBasicMove(1, 4));
+        ExpectMove(board.Histories().Items(board.Histories().Count() - 1), 1, 0, 9, 4);
+    }
+    TBoard board;
+    board.LayOutPuzzle(text);
+    ASSERT_TRUE(board.PlayForcedMoves(false));
+    ExpectMove(board.Histories().Items(board.Histories().Count() - 1), 8, 8, 9, 2);
+}
+
 TEST(Solver, PlayNextMoveOnSolvedStuckAndOpenBoards) {
     {
         TBoard board;
