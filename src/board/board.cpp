@@ -16,6 +16,8 @@ bool TBoard::CanPlace(int col, int row, int digit) const {
 }
 
 bool TBoard::PlacePiece(int index, int col, int row, bool record) {
+    // No piece (a digit whose nine pieces all stand on cells) places nothing.
+    if (!IsPiece(index)) return false;
     if (col < -1 || col > 8 || row < -1 || row > 8) return false;
     if (col == -1 || row == -1) {
         ReturnPiece(index, record);
@@ -43,6 +45,7 @@ bool TBoard::PlacePiece(int index, int col, int row, bool record) {
 }
 
 void TBoard::ReturnPiece(int index, bool record) {
+    if (!IsPiece(index)) return;
     TPiece& p = piece(index);
     if (p.OnGrid()) matrix_.SetValue(p.Col, p.Row, 0);
     if (record) histories_.Add(index, p.Cell(), kStack, currentTechnique_);
@@ -76,11 +79,13 @@ int TBoard::NextFreePiece(int digit) const {
 }
 
 void TBoard::LiftPiece(int index) {
+    if (!IsPiece(index)) return;
     const TPiece& p = piece(index);
     if (p.OnGrid()) matrix_.SetValue(p.Col, p.Row, 0);
 }
 
 void TBoard::SnapBack(int index) {
+    if (!IsPiece(index)) return;
     const TPiece& p = piece(index);
     if (p.OnGrid()) matrix_.SetValue(p.Col, p.Row, p.Digit());
     view_->PieceSnappedBack(index);

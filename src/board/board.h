@@ -64,7 +64,8 @@ class TBoard {
     void SetCurrentTechnique(int level) { currentTechnique_ = level; }
 
     // The single way onto a cell: checks the move rule, updates the position, records the move
-    // when asked, and raises OnChanged for a recorded placement onto a cell.
+    // when asked, and raises OnChanged for a recorded placement onto a cell. An index that is
+    // no piece (kNoPiece) places nothing and gives false.
     bool PlacePiece(int index, int col, int row, bool record);
     void ReturnPiece(int index, bool record);
     bool CanPlace(int col, int row, int digit) const;
@@ -112,13 +113,15 @@ class TBoard {
     // Lays a valid puzzle text out as it stands: the board cleared, every given placed as a
     // recorded move. An invalid text leaves the board as it was.
     void LayOutPuzzle(const std::string& text);
-    // The forced move of a freshly made puzzle; digit is 0 on entry and when there is none.
+    // The forced move of a freshly made puzzle. Digit is set to 0 on entry; after false, cell
+    // and digit mean nothing.
     bool FindAnswer(TCell& cell, int& digit);
 
     // Raised after a recorded placement onto a cell; empty when disconnected.
     std::function<void()> OnChanged;
 
   private:
+    static bool IsPiece(int index) { return index >= 0 && index < kPieceCount; }
     TPiece& piece(int index) { return pieces_.at(static_cast<std::size_t>(index)); }
     void StandPiece(int index, int col, int row);
     // Sets CurrentTechnique and places the digit's top free piece on the cell, recorded.

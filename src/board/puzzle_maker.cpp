@@ -16,6 +16,8 @@ void TBoard::LayOutPuzzle(const std::string& text) {
     if (!IsPuzzleText(text)) return;
     Clear();
     view_->EraseMemo();
+    // Givens are recorded as loading (technique 0), whatever the last answer search left here.
+    currentTechnique_ = 0;
     for (int i = 0; i < 81; ++i) {
         const int digit = text[static_cast<std::size_t>(i)] - '0';
         if (digit == 0) continue;

@@ -196,6 +196,30 @@ TEST_F(BoardTest, ReturningAStackPieceRecordsNothing) {
     EXPECT_EQ(changes, 1);  // returning never raises the event
 }
 
+TEST_F(BoardTest, UndoAllAndRedoAllStopAtTheFloorAndTheEnd) {
+    struct HintView : RecordingView {
+        int hintClears = 0;
+        void ClearHintLayer() override { ++hintClears; }
+    } hints;
+    board.SetView(&hints);
+    Load(kThirty);
+    board.Fix();
+    ASSERT_TRUE(Put(4, 2, 0));
+    ASSERT_TRUE(Put(2, 1, 1));
+    ASSERT_TRUE(Put(7, 2, 1));
+    const TMatrix played = board.Matrix();
+    board.UndoAll();
+    EXPECT_EQ(hints.hintClears, 1);
+    EXPECT_EQ(board.Count(), 30);
+    EXPECT_EQ(board.Histories().Floater(), 29);
+    EXPECT_EQ(board.Histories().Count(), 33);
+    board.RedoAll();
+    EXPECT_EQ(hints.hintClears, 2);
+    EXPECT_EQ(board.Histories().Floater(), 32);
+    EXPECT_TRUE(board.Matrix() == played);
+    EXPECT_EQ(changes, 3);  // the three moves; undo and redo raise nothing
+}
+
 TEST_F(BoardTest, ClearEmptiesEverything) {
     Load(kThirty);
     board.Fix();
@@ -219,5 +243,35 @@ TEST_F(BoardTest, CountFollowsTheStatus) {
     EXPECT_EQ(view.status, 2);  // each move of the cursor redraws the count
     board.Undo();
     EXPECT_EQ(view.status, 3);
+    EXPECT_EQ(board.Count(), 1);
+}
+
+TEST_F(BoardTest, ATenthCopyOfADigitFindsNoPieceAndPlacesNothing) {
+    // Nine 1s that keep the rule, and a tenth in row 0: all nine pieces of 1 stand on cells.
+    std::string text(81, '0');
+    for (int row = 0; row < 9; ++row)
+        text[static_cast<std::size_t>((3 * row + row / 3) % 9 + 9 * row)] = '1';
+    text[4] = '1';
+    board.LayOutPuzzle(text);
+    EXPECT_EQ(board.Count(), 9);
+    EXPECT_EQ(board.Histories().Count(), 9);
+    EXPECT_EQ(board.NextFreePiece(1), TBoard::kNoPiece);
+    EXPECT_FALSE(board.PlacePiece(TBoard::kNoPiece, 4, 4, true));
+    board.ReturnPiece(TBoard::kNoPiece, true);
+    EXPECT_EQ(board.Histories().Count(), 9);
+}
+
+TEST_F(BoardTest, RedoThatBreaksTheRuleBeepsYetMovesTheCursor) {
+    ASSERT_TRUE(Put(4, 2, 0));
+    const int four = board.PieceAt(2, 0);
+    board.Undo();
+    // Another 4 enters row 0 without a record, so the redo tail survives.
+    ASSERT_EQ(board.NextFreePiece(4), four);
+    ASSERT_TRUE(board.PlacePiece(four - 1, 7, 0, false));
+    board.Redo();
+    EXPECT_EQ(view.beeps, 1);
+    EXPECT_EQ(board.Histories().Floater(), 0);
+    EXPECT_FALSE(board.Pieces(four).OnGrid());
+    EXPECT_EQ(board.Matrix().GetValue(2, 0), 0);
     EXPECT_EQ(board.Count(), 1);
 }

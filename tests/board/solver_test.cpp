@@ -2,7 +2,9 @@
 // a made puzzle, and the disguise. Cells are (col, row).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "board/board.h"
 #include "logic/random.h"
@@ -31,6 +33,14 @@ Answer AnswerOf(const std::string& text) {
 // left. The quarter-turn draw comes after the 16 draws of the four shuffles of rows and columns.
 TDraw IdentityDraw() {
     return [calls = 0](int n) mutable { return calls++ == 16 ? 0 : n - 1; };
+}
+
+// The entry records a move to (col, row) of the digit, found at the level.
+void ExpectMove(const THistory& entry, int col, int row, int digit, int level) {
+    EXPECT_EQ(entry.ToCol(), col);
+    EXPECT_EQ(entry.ToRow(), row);
+    EXPECT_EQ(entry.Digit(), digit);
+    EXPECT_EQ(entry.Technique(), level);
 }
 
 const std::string kSolved =
@@ -89,6 +99,22 @@ TEST(FindAnswer, DisagreeingUnitsFallThroughToTheSearch) {
     EXPECT_EQ(a.level, 4);
 }
 
+TEST(MakePuzzle, LoadingRecordsTheGivensAsLoadingAfterAnEarlierAnswer) {
+    TBoard board;
+    board.LayOutPuzzle(TemplateGroup(5)[0]);
+    board.Fix();
+    TCell cell;
+    int digit = 0;
+    ASSERT_TRUE(board.FindAnswer(cell, digit));
+    ASSERT_EQ(board.CurrentTechnique(), 5);
+    board.LayOutPuzzle(TemplateGroup(2)[0]);
+    for (int i = 0; i < board.Histories().Count(); ++i)
+        EXPECT_EQ(board.Histories().Items(i).Technique(), 0);
+    board.Fix();
+    ASSERT_TRUE(board.FindAnswer(cell, digit));
+    EXPECT_EQ(board.CurrentTechnique(), 0);  // the agreement scan answered this one
+}
+
 TEST(MakePuzzle, InvalidTextsLeaveTheBoardAlone) {
     TBoard board;
     board.LayOutPuzzle(TemplateGroup(3)[0]);
@@ -99,6 +125,34 @@ TEST(MakePuzzle, InvalidTextsLeaveTheBoardAlone) {
         EXPECT_EQ(board.Count(), 8);
         EXPECT_EQ(board.Histories().Count(), 8);
     }
+}
+
+TEST(MakePuzzle, EveryCellAndEveryLabelIsReachable) {
+    // One given at (0, 0): over many disguises it lands on every cell and takes every digit,
+    // each about equally often. A shuffle that never leaves an item in place would miss some.
+    std::string text(81, '0');
+    text[0] = '1';
+    TRandom random(99);
+    const TDraw below = [&random](int n) { return random.Below(n); };
+    std::array<int, 81> cells{};
+    std::array<int, 9> digits{};
+    constexpr int kDraws = 81 * 200;
+    for (int n = 0; n < kDraws; ++n) {
+        std::string disguised = text;
+        DisguisePuzzleText(disguised, below);
+        const auto at = disguised.find_first_not_of('0');
+        ASSERT_NE(at, std::string::npos);
+        ++cells[at];
+        ++digits[static_cast<std::size_t>(disguised[at] - '1')];
+    }
+    for (int i = 0; i < 81; ++i)
+        EXPECT_TRUE(cells[static_cast<std::size_t>(i)] > 120 &&
+                    cells[static_cast<std::size_t>(i)] < 280)
+            << "cell " << i << ": " << cells[static_cast<std::size_t>(i)];
+    for (int d = 0; d < 9; ++d)
+        EXPECT_TRUE(digits[static_cast<std::size_t>(d)] > 1500 &&
+                    digits[static_cast<std::size_t>(d)] < 2100)
+            << "digit " << d + 1 << ": " << digits[static_cast<std::size_t>(d)];
 }
 
 TEST(MakePuzzle, KeepsTheGivensAndTheRules) {
@@ -131,26 +185,49 @@ TEST(Solver, BasicMoveOfLevelOneFillsAnyUnitWithEightDigits) {
     board.Fix();
     EXPECT_TRUE(board.PlaceBasicMove(3, 1));  // whatever the digit asked for
     EXPECT_EQ(board.CurrentTechnique(), 1);
-    const THistory& last = board.Histories().Items(board.Histories().Count() - 1);
-    EXPECT_EQ(last.ToCol(), 8);
-    EXPECT_EQ(last.ToRow(), 4);
-    EXPECT_EQ(last.Digit(), 9);
-    EXPECT_EQ(last.Technique(), 1);
+    ExpectMove(board.Histories().Items(board.Histories().Count() - 1), 8, 4, 9, 1);
 }
 
 TEST(Solver, LevelFourPlaysOnlyWhenTheDigitIsLocked) {
+    // The first template of kind 4 has no move of levels 1-3. Locking 1 out of (1, 0) leaves
+    // that cell one candidate, 9; the locks of 2 show no move; 3-9 are locked nowhere.
+    struct Case {
+        int digit;
+        bool plays;
+    };
+    const Case cases[] = {{1, true},  {2, false}, {3, false}, {4, false}, {5, false},
+                          {6, false}, {7, false}, {8, false}, {9, false}};
+    for (const Case& c : cases) {
+        TBoard board;
+        board.LayOutPuzzle(TemplateGroup(4)[0]);
+        board.Fix();
+        const int before = board.Histories().Count();
+        EXPECT_FALSE(board.PlaceBasicMove(c.digit, 3)) << c.digit;
+        EXPECT_EQ(board.PlaceBasicMove(c.digit, 4), c.plays) << c.digit;
+        EXPECT_EQ(board.CurrentTechnique(), 4) << c.digit;  // the last level tried
+        if (!c.plays) {
+            EXPECT_EQ(board.Histories().Count(), before) << c.digit;
+            continue;
+        }
+        ASSERT_EQ(board.Histories().Count(), before + 1);
+        ExpectMove(board.Histories().Items(before), 1, 0, 9, 4);
+    }
+}
+
+TEST(Solver, ForcedMovesTryLevelTwoForEveryDigitBeforeLevelFour) {
+    // Locking 1 gives (1, 0) = 9 at level 4; the only level 2 move is 9 at (8, 8).
+    const std::string text =
+        "205670340000000900000000000100000000000000090080000000006900000907000000008000000";
+    {
+        TBoard board;
+        board.LayOutPuzzle(text);
+        ASSERT_TRUE(board.PlaceBasicMove(1, 4));
+        ExpectMove(board.Histories().Items(board.Histories().Count() - 1), 1, 0, 9, 4);
+    }
     TBoard board;
-    board.LayOutPuzzle(TemplateGroup(4)[0]);
-    board.Fix();
-    const int before = board.Histories().Count();
-    for (int d = 1; d <= 9; ++d)
-        EXPECT_FALSE(board.PlaceBasicMove(d, 2)) << d;
-    bool played = false;
-    for (int d = 1; d <= 9 && !played; ++d)
-        played = board.PlaceBasicMove(d, 4);
-    EXPECT_TRUE(played);
-    EXPECT_EQ(board.Histories().Count(), before + 1);
-    EXPECT_EQ(board.Histories().Items(before).Technique(), 4);
+    board.LayOutPuzzle(text);
+    ASSERT_TRUE(board.PlayForcedMoves(false));
+    ExpectMove(board.Histories().Items(board.Histories().Count() - 1), 8, 8, 9, 2);
 }
 
 TEST(Solver, PlayNextMoveOnSolvedStuckAndOpenBoards) {
@@ -173,22 +250,33 @@ TEST(Solver, PlayNextMoveOnSolvedStuckAndOpenBoards) {
         const int before = board.Histories().Count();
         EXPECT_EQ(board.PlayNextMove(false), msOpen);
         ASSERT_EQ(board.Histories().Count(), before + 1);
-        const THistory& last = board.Histories().Items(before);
-        EXPECT_EQ(last.ToCol(), 8);
-        EXPECT_EQ(last.ToRow(), 2);
-        EXPECT_EQ(last.Digit(), 3);
-        EXPECT_EQ(last.Technique(), 5);
+        ExpectMove(board.Histories().Items(before), 8, 2, 3, 5);
         EXPECT_EQ(board.CurrentTechnique(), 0);
     }
 }
 
-TEST(Solver, ContinuousPlaySolvesAnEasyPuzzle) {
+TEST(Solver, ContinuousPlaySolvesAnEasyPuzzlePausingBetweenMoves) {
+    struct PauseView : TBoardView {
+        std::vector<int> pauses;
+        void PauseBetweenMoves(int milliseconds) override { pauses.push_back(milliseconds); }
+    } view;
     std::string text = kSolved;
     for (const int i : {0, 10, 20, 30, 40, 50, 60, 70, 80, 8, 16, 24})
         text[static_cast<std::size_t>(i)] = '0';
     TBoard board;
+    board.SetView(&view);
     board.LayOutPuzzle(text);
     EXPECT_TRUE(board.PlayForcedMoves(true));
     EXPECT_EQ(board.Matrix().GetState(), msSolved);
     EXPECT_EQ(board.Count(), 81);
+    // Twelve moves, a pause between each two of them.
+    EXPECT_EQ(view.pauses, std::vector<int>(11, 10));
+}
+
+TEST(Solver, FindAnswerOnAnEmptyBoardFindsNothing) {
+    TBoard board;
+    TCell cell;
+    int digit = 7;
+    EXPECT_FALSE(board.FindAnswer(cell, digit));
+    EXPECT_EQ(digit, 0);
 }

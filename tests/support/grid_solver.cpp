@@ -1,4 +1,7 @@
-// Backtracking over digit bitmasks, always at the empty cell with the fewest choices.
+// Backtracking over digit bitmasks, always at the empty cell with the fewest choices. Counting
+// also branches on a digit's places in a unit when they are fewer, so that a position whose
+// contradiction hides in one unit (a digit with no place left) fails at once, even on a grid
+// with few givens.
 #include "support/grid_solver.h"
 
 #include <bit>
@@ -13,6 +16,19 @@ constexpr unsigned kAll = 0x1FF;
 int BoxOf(int i) {
     return (i % 9) / 3 + 3 * (i / 27);
 }
+
+// The cells of the 27 units: rows, columns, boxes.
+const std::array<std::array<int, 9>, 27> kUnits = [] {
+    std::array<std::array<int, 9>, 27> units{};
+    for (int u = 0; u < 9; ++u) {
+        for (int k = 0; k < 9; ++k) {
+            units[u][k] = k + 9 * u;
+            units[9 + u][k] = u + 9 * k;
+            units[18 + u][k] = 3 * (u % 3) + k % 3 + 9 * (3 * (u / 3) + k / 3);
+        }
+    }
+    return units;
+}();
 
 // The digits used in each row, column and box.
 struct TUsed {
@@ -54,6 +70,43 @@ class TSearch {
     }
 
   private:
+    // The places of the digit with the fewest places in some unit, when fewer than `fewest`;
+    // false when some digit has no place left in some unit.
+    bool FewestPlaces(int& fewest, int& digit, std::array<int, 9>& places) const {
+        for (const auto& unit : kUnits) {
+            std::array<int, 9> count{};
+            unsigned placed = 0;
+            for (const int i : unit) {
+                if (grid_[i] != 0) {
+                    placed |= 1u << (grid_[i] - 1);
+                    continue;
+                }
+                const unsigned free = used_.Free(i);
+                for (int d = 0; d < 9; ++d)
+                    count[d] += (free >> d) & 1u;
+            }
+            for (int d = 0; d < 9; ++d) {
+                if (placed & (1u << d)) continue;
+                if (count[d] == 0) return false;
+                if (count[d] >= fewest) continue;
+                fewest = count[d];
+                digit = d + 1;
+                int n = 0;
+                for (const int i : unit)
+                    if (grid_[i] == 0 && (used_.Free(i) & (1u << d))) places[n++] = i;
+            }
+        }
+        return true;
+    }
+
+    void Try(int i, int d) {
+        used_.Place(i, d);
+        grid_[i] = d;
+        Search();
+        grid_[i] = 0;
+        used_.Remove(i, d);
+    }
+
     void Search() {
         int best = -1, bestCount = 10;
         for (int i = 0; i < 81 && bestCount > 1; ++i) {
@@ -68,6 +121,16 @@ class TSearch {
             if (found_++ == 0 && first_) *first_ = grid_;
             return;
         }
+        if (!random_ && bestCount > 1) {
+            int fewest = bestCount, digit = 0;
+            std::array<int, 9> places{};
+            if (!FewestPlaces(fewest, digit, places)) return;
+            if (digit != 0) {
+                for (int k = 0; k < fewest && found_ < limit_; ++k)
+                    Try(places[k], digit);
+                return;
+            }
+        }
         std::array<int, 9> digits{};
         int n = 0;
         for (int d = 1; d <= 9; ++d) {
@@ -77,13 +140,8 @@ class TSearch {
             for (int k = n - 1; k > 0; --k)
                 std::swap(digits[k], digits[random_->Below(k + 1)]);
         }
-        for (int k = 0; k < n && found_ < limit_; ++k) {
-            used_.Place(best, digits[k]);
-            grid_[best] = digits[k];
-            Search();
-            grid_[best] = 0;
-            used_.Remove(best, digits[k]);
-        }
+        for (int k = 0; k < n && found_ < limit_; ++k)
+            Try(best, digits[k]);
     }
 
     TGrid grid_;

@@ -2,15 +2,17 @@
 // so no technique sees what another one did.
 //
 // Moves are {"col": x, "row": y, "digit": d} or null; eliminations are {"changed": bool,
-// "masks": [81 candidate masks after the operation, index = col + 9 x row]}.
+// "masks": [81 candidate masks after the operation, index = col + 9 x row]}. The last three
+// fields ask the board: the position is laid out on a TBoard, its givens placed as they stand.
 #include "inspect.h"
 
 #include <functional>
-#include <istream>
+#include <iostream>
 #include <optional>
-#include <ostream>
 #include <string>
 
+#include "board/board.h"
+#include "board_json.h"
 #include "json_writer.h"
 #include "logic/matrix.h"
 #include "logic/position_text.h"
@@ -31,16 +33,38 @@ const char* StateName(TMatrixState state) {
     return "open";
 }
 
-void WriteMove(TJsonWriter& json, const std::optional<TMove>& move) {
-    if (!move) {
+// The board's next-move search in report mode: {"level", "col", "row", "digit"} or null.
+void WriteNextMove(TJsonWriter& json, TBoard& board, bool advanced) {
+    int digit = 0;
+    TCell cell;
+    if (!board.FindNextMove(false, advanced, digit, cell)) {
         json.Null();
         return;
     }
     json.BeginObject();
-    json.Key("col").Int(move->Col);
-    json.Key("row").Int(move->Row);
-    json.Key("digit").Int(move->Digit);
+    json.Key("level").Int(board.CurrentTechnique());
+    json.Key("col").Int(cell.Col);
+    json.Key("row").Int(cell.Row);
+    json.Key("digit").Int(digit);
     json.EndObject();
+}
+
+// next, next_basic and answer. A board takes a given only where the rule allows it, so for a
+// position that breaks the rule the board's position would be another one: all three are null.
+void WriteBoardFields(TJsonWriter& json, const std::string& text, const TMatrix& m) {
+    TBoard board;
+    board.LayOutPuzzle(text);
+    if (!(board.Matrix() == m)) {
+        json.Key("next").Null();
+        json.Key("next_basic").Null();
+        json.Key("answer").Null();
+        return;
+    }
+    // Report mode changes nothing but CurrentTechnique, so one board serves all three.
+    WriteNextMove(json.Key("next"), board, true);
+    WriteNextMove(json.Key("next_basic"), board, false);
+    board.Fix();
+    WriteMove(json.Key("answer"), BoardAnswer(board));
 }
 
 void WriteMasks(TJsonWriter& json, const TMatrix& matrix) {
@@ -93,6 +117,7 @@ void WriteInspection(TJsonWriter& json, const std::string& text, const TMatrix& 
     for (int d = 1; d <= 9; ++d)
         json.Bool(m.DigitBlocked(d));
     json.EndArray();
+    WriteBoardFields(json, text, m);
     json.EndObject();
 }
 
@@ -102,7 +127,11 @@ bool IsBlank(const std::string& line) {
 
 }  // namespace
 
-int RunInspect(std::istream& in, std::ostream& out) {
+int RunInspect(std::span<const std::string_view> args, std::istream& in, std::ostream& out) {
+    if (!args.empty()) {
+        std::cerr << "senkaro-logic inspect: takes no arguments (reads standard input)\n";
+        return 2;
+    }
     bool anyBad = false;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {

@@ -1,59 +1,79 @@
-// senkaro-logic: the puzzle logic from the command line. Each command reads standard input and
-// writes one JSON object per line to standard output.
+// senkaro-logic: the puzzle logic from the command line. Each command writes one JSON object per
+// line to standard output; inspect reads its positions from standard input.
 //
 // Exit status: 0 success, 1 some input was bad (the command says which in its output), 2 the
 // command line was wrong.
-#include <cstring>
 #include <iostream>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "inspect.h"
+#include "puzzles.h"
 
 namespace {
 
 struct TCommand {
     std::string_view name;
+    std::string_view usage;
     std::string_view summary;
-    int (*run)(std::istream& in, std::ostream& out);
+    int (*run)(std::span<const std::string_view> args, std::istream& in, std::ostream& out);
 };
 
 constexpr TCommand kCommands[] = {
-    {"inspect", "what each technique finds in each position read from standard input", RunInspect},
+    {"inspect", "inspect < positions",
+     "what each technique and the board find in each position read from standard input",
+     RunInspect},
+    {"templates", "templates", "the stored puzzle templates, in stored order", RunTemplates},
+    {"make", "make KIND [COUNT] [--seed S]",
+     "COUNT (default 1) puzzles of kind KIND (1-6) made as a round makes them", RunMake},
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "usage: senkaro-logic COMMAND < positions\n"
+    out << "usage: senkaro-logic COMMAND [ARGUMENTS]\n"
            "\n"
            "commands:\n";
     for (const TCommand& command : kCommands) {
-        out << "  " << command.name << "  " << command.summary << "\n";
+        out << "  " << command.usage << "\n      " << command.summary << "\n";
     }
-    out << "  --help   this text\n"
+    out << "  --help\n      this text\n"
            "\n"
            "A position is one line of 81 characters \"0\"-\"9\", row by row from the top left\n"
-           "(\"0\" = empty cell); blank lines are skipped. For each position one JSON object is\n"
-           "printed on one line.\n"
-           "\n"
-           "inspect prints:\n"
-           "  position, state (\"open\", \"solved\", \"contradiction\"), empty (empty cells),\n"
-           "  L1, L2 (for digits 1-9), L3, any, L7, L8: a forced move {\"col\", \"row\", "
+           "(\"0\" = empty cell); blank lines are skipped. A move is {\"col\", \"row\", "
            "\"digit\"}\n"
-           "      or null (any = level 3, then 1, then 2 for digits 1-9),\n"
+           "(col and row 0-8 from the top left) or null.\n"
+           "\n"
+           "inspect prints one JSON object per position:\n"
+           "  position, state (\"open\", \"solved\", \"contradiction\"), empty (empty cells),\n"
+           "  L1, L2 (for digits 1-9), L3, any, L7, L8: a forced move or null\n"
+           "      (any = level 3, then 1, then 2 for digits 1-9),\n"
            "  L4, L4d (for digits 1-9), L5, L6, L9: an elimination {\"changed\", \"masks\"},\n"
            "  all: {\"masks\"} after levels 4-6 until nothing changes,\n"
-           "  blocked: for digits 1-9, whether some unit has no room left for the digit.\n"
+           "  blocked: for digits 1-9, whether some unit has no room left for the digit,\n"
+           "  next: the board's next-move search (levels 4-9, reporting only):\n"
+           "      {\"level\", \"col\", \"row\", \"digit\"} or null,\n"
+           "  next_basic: the same with levels 4-6 only,\n"
+           "  answer: the board's answer of the position as a fresh puzzle (FindAnswer), a move.\n"
            "  Masks are 81 candidate sets, index = col + 9 * row, bit d-1 for digit d.\n"
-           "  Each field is computed on its own copy of the position.\n"
+           "  Each field is computed on its own copy of the position; next, next_basic and\n"
+           "  answer are null when the position breaks the rule (the board refuses a given).\n"
            "A bad line prints {\"line\": n, \"error\": \"...\"} and the command goes on.\n"
            "\n"
-           "exit status: 0 all lines good, 1 some line bad, 2 wrong command line\n";
+           "templates prints {\"kind\", \"row\", \"template\"} for each stored template.\n"
+           "\n"
+           "make prints {\"kind\", \"row\", \"template\", \"puzzle\", \"answer\", \"level\"} for "
+           "each\n"
+           "  puzzle: the template drawn, the disguised puzzle, its answer (a move) and the level\n"
+           "  of the technique that found it (0 when the units' agreement did). The same seed S\n"
+           "  makes the same puzzles; without --seed the clock seeds the generator.\n"
+           "\n"
+           "exit status: 0 done, 1 some input line bad, 2 wrong command line\n";
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const std::span<char*> args(argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (args.empty()) {
         PrintHelp(std::cerr);
         return 2;
@@ -64,13 +84,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     for (const TCommand& command : kCommands) {
-        if (command.name != name) continue;
-        if (args.size() > 1) {
-            std::cerr << "senkaro-logic " << name
-                      << ": takes no arguments (reads standard input)\n";
-            return 2;
-        }
-        return command.run(std::cin, std::cout);
+        if (command.name == name)
+            return command.run(std::span(args).subspan(1), std::cin, std::cout);
     }
     std::cerr << "senkaro-logic: unknown command " << name << " (see senkaro-logic --help)\n";
     return 2;

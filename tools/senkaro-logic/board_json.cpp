@@ -1,0 +1,22 @@
+#include "board_json.h"
+
+#include "board/board.h"
+
+void WriteMove(TJsonWriter& json, const std::optional<TMove>& move) {
+    if (!move) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("col").Int(move->Col);
+    json.Key("row").Int(move->Row);
+    json.Key("digit").Int(move->Digit);
+    json.EndObject();
+}
+
+std::optional<TMove> BoardAnswer(TBoard& board) {
+    TCell cell;
+    int digit = 0;
+    if (!board.FindAnswer(cell, digit)) return std::nullopt;
+    return TMove{cell.Col, cell.Row, digit};
+}

@@ -1,0 +1,13 @@
+// The commands about the stored templates and the puzzles a round makes from them.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+// One line per stored template, in stored order: {"kind": k, "row": r, "template": T}.
+int RunTemplates(std::span<const std::string_view> args, std::istream& in, std::ostream& out);
+
+// make KIND [COUNT] [--seed S]: COUNT puzzles of the kind made as a round makes them, one line
+// each. Returns 2 with a message on standard error when the arguments are wrong.
+int RunMake(std::span<const std::string_view> args, std::istream& in, std::ostream& out);
