@@ -132,6 +132,8 @@ void TSudoku::Start() {
     if (starting_) return;
     starting_ = true;
     QPointer<TSudoku> alive(this);
+    // The pieces are made anew: none may be held by a drag.
+    EndMouseWork();
 
     geometry_ = TBoardGeometry::ForSize(size());
     gridLayer_ = TransparentLayer(size());

@@ -2,6 +2,9 @@
 // Board 576 x 480: cells 52 x 50, grid at (104, 20). Piece i carries digit i / 9 + 1; piece 44
 // lies on top of the 5s' stack at (32, 222).
 #include <QFontInfo>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
 
 #include "board_widget_fixture.h"
 
@@ -28,6 +31,29 @@ TEST_F(BoardWidgetTest, StartLaysOutEveryPieceInItsStack) {
     // The 4-pixel edge of a lower piece belongs to that piece; the rest to the top one.
     EXPECT_EQ(board.childAt(29, 240), &Piece(kTopFive - 1));
     EXPECT_EQ(board.childAt(40, 240), &Piece(kTopFive));
+}
+
+TEST(BoardWidgetStart, PacedLayoutLetsTheWindowWorkWhileTheStacksFill) {
+    TSudoku board;
+    board.resize(580, 480);
+    const auto shownPieces = [&board] {
+        int n = 0;
+        for (int i = 0; i < TBoard::kPieceCount; ++i)
+            if (board.NumberPiece(i) && board.NumberPiece(i)->isVisibleTo(&board)) ++n;
+        return n;
+    };
+    // What a timer of the window sees while Start runs.
+    std::vector<int> seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { seen.push_back(shownPieces()); });
+    timer.start(0);
+    board.Start();
+    timer.stop();
+    EXPECT_EQ(shownPieces(), 81);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [](int n) { return n > 0 && n < 81; }));
+    EXPECT_EQ(board.Geometry().GridLeft, 104);
 }
 
 TEST_F(BoardWidgetTest, StatusShowsTheCountInNavy) {
