@@ -107,6 +107,15 @@ TSudoku::TSudoku(QWidget* parent)
 
 TSudoku::~TSudoku() {
     board_.SetView(nullptr);
+    // The pieces go while the board they report to is still whole.
+    DeletePieces();
+}
+
+void TSudoku::DeletePieces() {
+    for (TNumberPiece*& piece : pieces_) {
+        delete piece;
+        piece = nullptr;
+    }
 }
 
 TNumberPiece* TSudoku::NumberPiece(int index) const {
@@ -153,10 +162,7 @@ void TSudoku::Start() {
 
 void TSudoku::CreatePieces() {
     QPointer<TSudoku> alive(this);
-    for (TNumberPiece*& piece : pieces_) {
-        delete piece;
-        piece = nullptr;
-    }
+    DeletePieces();
     for (int index = 0; index < TBoard::kPieceCount; ++index) {
         auto* piece = new TNumberPiece(index, this);
         piece->hide();

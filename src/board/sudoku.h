@@ -122,6 +122,7 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     void LayersChanged(const QRect& area) override;
 
     void CreatePieces();
+    void DeletePieces();
     // Lets the window work, then waits; nothing when unpaced.
     void Breathe(int milliseconds);
     void PieceMouseDown(TNumberPiece& piece, const QMouseEvent& event);

@@ -29,26 +29,6 @@ TEST(CandidateMarks, EveryEmptyCellOfAFreshGridIsBlue) {
     EXPECT_TRUE(CandidateMarks(m, 10).empty());
 }
 
-TEST(CandidateMarks, BoxesColourTheirLastPlaces) {
-    TMatrix m;
-    m.SetValue(3, 1, 1);
-    m.SetValue(6, 2, 1);
-    Colours shown = Shown(CandidateMarks(m, 1));
-    EXPECT_EQ(shown.count({3, 0}), 0u) << "a box that holds the digit";
-    EXPECT_EQ(shown.at({0, 0}), TMarkColour::Green);
-    EXPECT_EQ(shown.at({2, 0}), TMarkColour::Green);
-    EXPECT_EQ(shown.at({4, 6}), TMarkColour::Blue);
-
-    m.SetValue(0, 4, 1);
-    shown = Shown(CandidateMarks(m, 1));
-    EXPECT_EQ(shown.count({0, 0}), 0u);
-    EXPECT_EQ(shown.at({1, 0}), TMarkColour::Maroon);
-    EXPECT_EQ(shown.at({2, 0}), TMarkColour::Maroon);
-
-    m.SetValue(1, 7, 1);
-    EXPECT_EQ(Shown(CandidateMarks(m, 1)).at({2, 0}), TMarkColour::Red);
-}
-
 TEST(CandidateMarks, ALineSingleIsRedOverItsBoxColour) {
     // Row 0 holds 2-9, so (0, 0) is the row's one place for 1; box 0 keeps three places.
     TMatrix m;
