@@ -65,6 +65,7 @@ TEST_F(BoardWidgetTest, ANewPenColourDrawsOnlyLaterSegments) {
 }
 
 TEST_F(BoardWidgetTest, EraseMemoLeavesGridMarksAndPieces) {
+    const QImage fresh = Seen();
     Drag(44, CellMiddle(1, 0));
     board.ShowCandidates(3);
     const QImage before = Seen();
@@ -74,6 +75,12 @@ TEST_F(BoardWidgetTest, EraseMemoLeavesGridMarksAndPieces) {
     ASSERT_NE(Seen(), before);
     board.EraseMemo();
     EXPECT_EQ(Seen(), before);
+
+    // Clearing the board for the next puzzle wipes the memo with everything else.
+    Press(board, QPoint(110, 60));
+    Release(board, QPoint(560, 460));
+    board.Clear();
+    EXPECT_EQ(Seen(), fresh);
 }
 
 TEST_F(BoardWidgetTest, AStrokeEndsWhenTheBoardIsDisabledOrHidden) {
