@@ -1,0 +1,7 @@
+#include "platform/beep.h"
+
+#include <QApplication>
+
+void TSystemBeep::Beep() {
+    QApplication::beep();
+}
