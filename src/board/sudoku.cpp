@@ -1,0 +1,399 @@
+#include "board/sudoku.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+
+#include "board/candidate_marks.h"
+#include "board/layer_images.h"
+#include "board/number_piece.h"
+#include "platform/beep.h"
+#include "platform/key_state.h"
+#include "resource_names.h"
+
+using layer_images::TransparentLayer;
+using layer_images::Wipe;
+
+namespace {
+
+constexpr int kPieceDelayMs = 7;
+
+QColor MarkColour(TMarkColour colour) {
+    switch (colour) {
+        case TMarkColour::Red:
+            return {255, 0, 0};
+        case TMarkColour::Maroon:
+            return {128, 0, 0};
+        case TMarkColour::Green:
+            return {0, 128, 0};
+        case TMarkColour::Blue:
+            break;
+    }
+    return {0, 0, 255};
+}
+
+// Labels, status and marks: small text in the board's face.
+QFont LayerFont(const QFont& boardFont) {
+    QFont font = boardFont;
+    font.setPixelSize(12);
+    font.setWeight(QFont::Normal);
+    font.setStyle(QFont::StyleNormal);
+    return font;
+}
+
+// Text with its top left at p.
+void WriteAt(QPainter& painter, QPoint p, const QString& text) {
+    painter.drawText(QRect(p, QSize(200, 40)), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+// Grid lines (grey, then the box lines in black over them), column letters and row numbers.
+void DrawGrid(QImage& layer, const TBoardGeometry& g, const QFont& font) {
+    QPainter painter(&layer);
+    const int right = g.GridLeft + 9 * g.CellWidth;
+    const int bottom = g.GridTop + 9 * g.CellHeight;
+    const auto lines = [&](const QPen& pen, int step) {
+        painter.setPen(pen);
+        for (int i = 0; i <= 9; i += step) {
+            const int x = g.GridLeft + i * g.CellWidth;
+            painter.drawLine(x, g.GridTop, x, bottom);
+        }
+        for (int i = 0; i <= 9; i += step) {
+            const int y = g.GridTop + i * g.CellHeight;
+            painter.drawLine(g.GridLeft, y, right, y);
+        }
+    };
+    lines(QPen(QColor(0x80, 0x80, 0x80), 1), 1);
+    lines(QPen(Qt::black, 2), 3);
+
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (int i = 0; i < 9; ++i) {
+        const QPoint letter(g.GridLeft + i * g.CellWidth + (g.CellWidth - 8) / 2, g.GridTop - 16);
+        WriteAt(painter, letter, QString(QChar('A' + i)));
+    }
+    for (int n = 1; n <= 9; ++n) {
+        const QPoint number(g.GridLeft - 12,
+                            g.GridTop + n * g.CellHeight - (g.CellHeight + 12) / 2);
+        WriteAt(painter, number, QString::number(n));
+    }
+}
+
+}  // namespace
+
+TSudoku::TSudoku(QWidget* parent)
+    : QWidget(parent),
+      penCursor_(QPixmap(assets::PenCursor()), assets::kCursorHotSpot.x(),
+                 assets::kCursorHotSpot.y()),
+      eraserCursor_(QPixmap(assets::EraserCursor()), assets::kCursorHotSpot.x(),
+                    assets::kCursorHotSpot.y()),
+      systemBeep_(std::make_unique<TSystemBeep>()),
+      beep_(systemBeep_.get()),
+      ownKeys_(std::make_unique<TKeyStateTracker>()),
+      keys_(ownKeys_.get()) {
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    setCursor(penCursor_);
+    board_.SetView(this);
+    board_.OnChanged = [this] {
+        if (OnChanged) OnChanged(this);
+    };
+}
+
+TSudoku::~TSudoku() {
+    board_.SetView(nullptr);
+    // The pieces go while the board they report to is still whole.
+    DeletePieces();
+}
+
+void TSudoku::DeletePieces() {
+    for (TNumberPiece*& piece : pieces_) {
+        delete piece;
+        piece = nullptr;
+    }
+}
+
+TNumberPiece* TSudoku::NumberPiece(int index) const {
+    return pieces_.at(static_cast<std::size_t>(index));
+}
+
+void TSudoku::SetPenMode(int mode) {
+    pen_.SetPenMode(mode);
+    setCursor(mode == 1 ? eraserCursor_ : penCursor_);
+}
+
+void TSudoku::SetBeep(TBeep* beep) {
+    beep_ = beep ? beep : systemBeep_.get();
+}
+
+void TSudoku::SetKeyState(const TKeyState* keys) {
+    keys_ = keys ? keys : ownKeys_.get();
+}
+
+// --- Layout ----------------------------------------------------------------------------------
+
+void TSudoku::Start() {
+    if (starting_) return;
+    starting_ = true;
+    QPointer<TSudoku> alive(this);
+    // The pieces are made anew: none may be held by a drag.
+    EndMouseWork();
+
+    geometry_ = TBoardGeometry::ForSize(size());
+    gridLayer_ = TransparentLayer(size());
+    DrawGrid(gridLayer_, geometry_, LayerFont(font()));
+    update();
+    // The grid shows before the pieces appear.
+    Breathe(0);
+    if (!alive) return;
+
+    CreatePieces();
+    if (!alive) return;
+
+    hintLayer_ = TransparentLayer(size());
+    DrawStatus();
+    starting_ = false;
+}
+
+void TSudoku::CreatePieces() {
+    QPointer<TSudoku> alive(this);
+    DeletePieces();
+    for (int index = 0; index < TBoard::kPieceCount; ++index) {
+        auto* piece = new TNumberPiece(index, this);
+        piece->hide();
+        pieces_[static_cast<std::size_t>(index)] = piece;
+        piece->resize(geometry_.PieceSize());
+        piece->SetHome(geometry_.Home(index));
+        piece->SetDragFrom(piece->Home());
+        // A board laid out again shows its pieces where the model has them.
+        PieceMoved(index);
+        PieceFixedChanged(index);
+        Breathe(kPieceDelayMs);
+        if (!alive) return;
+        piece->installEventFilter(this);
+        piece->show();
+        if (index % 9 == 8) {
+            Breathe(0);
+            if (!alive) return;
+        }
+    }
+}
+
+void TSudoku::Breathe(int milliseconds) {
+    if (!paced_) return;
+    QCoreApplication::processEvents();
+    if (milliseconds <= 0) return;
+    QEventLoop wait;
+    QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+    wait.exec();
+}
+
+// --- What the model tells ----------------------------------------------------------------------
+
+void TSudoku::PieceMoved(int index) {
+    TNumberPiece* piece = NumberPiece(index);
+    if (!piece) return;
+    const TPiece& p = board_.Pieces(index);
+    piece->move(p.OnGrid() ? geometry_.PieceOnCell(p.Col, p.Row) : piece->Home());
+    piece->SetRaised(!p.OnGrid());
+}
+
+void TSudoku::PieceFixedChanged(int index) {
+    if (TNumberPiece* piece = NumberPiece(index)) piece->SetFixed(board_.Pieces(index).Fixed);
+}
+
+void TSudoku::PieceSnappedBack(int index) {
+    TNumberPiece* piece = NumberPiece(index);
+    if (!piece) return;
+    piece->move(piece->DragFrom());
+    piece->SetRaised(!board_.Pieces(index).OnGrid());
+}
+
+void TSudoku::Beep() {
+    beep_->Beep();
+}
+
+void TSudoku::DrawStatus() {
+    if (hintLayer_.isNull()) return;
+    Wipe(hintLayer_, QRect(0, 0, 2 * geometry_.CellWidth, 20));
+    QPainter painter(&hintLayer_);
+    painter.setFont(LayerFont(font()));
+    painter.setPen(QColor(0, 0, 0x80));
+    WriteAt(painter, QPoint(8, 4), QStringLiteral("-- %1 --").arg(Count()));
+    update();
+}
+
+void TSudoku::ClearHintLayer() {
+    if (hintLayer_.isNull()) return;
+    const int left = 2 * geometry_.CellWidth;
+    Wipe(hintLayer_, QRect(left, 0, hintLayer_.width() - left, hintLayer_.height()));
+    update();
+}
+
+void TSudoku::ShowCandidates(int d) {
+    if (hintLayer_.isNull()) return;
+    if (!keys_->IsDown(Qt::Key_Tab)) ClearHintLayer();
+    QPainter painter(&hintLayer_);
+    painter.setFont(LayerFont(font()));
+    const QString digit = QString::number(d);
+    for (const TCandidateMark& mark : CandidateMarks(board_.Matrix(), d)) {
+        // A mark written again covers the earlier one wholly, soft edges included.
+        const QPoint origin = geometry_.MarkOrigin(mark.Cell, d);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(QRect(origin - QPoint(2, 2), QSize(16, 16)), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setPen(MarkColour(mark.Colour));
+        WriteAt(painter, origin, digit);
+    }
+    update();
+}
+
+// --- Painting ------------------------------------------------------------------------------
+
+QColor TSudoku::BackgroundColor() const {
+    return palette().color(backgroundRole());
+}
+
+void TSudoku::LayersChanged(const QRect& area) {
+    if (area.isNull())
+        update();
+    else
+        update(area);
+}
+
+void TSudoku::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    const auto layer = [&](const QImage& image) {
+        if (!image.isNull()) painter.drawImage(area, image, area);
+    };
+    if (pen_.SnapshotShown()) {
+        layer(pen_.SnapshotLayer());
+        return;
+    }
+    layer(pen_.MemoLayer());
+    layer(gridLayer_);
+    layer(hintLayer_);
+}
+
+// --- The memo pen's mouse ----------------------------------------------------------------
+
+void TSudoku::mousePressEvent(QMouseEvent* event) {
+    pen_.MouseDown(event->buttons(), event->position().toPoint());
+}
+
+void TSudoku::mouseMoveEvent(QMouseEvent* event) {
+    pen_.MouseMove(event->position().toPoint());
+}
+
+void TSudoku::mouseReleaseEvent(QMouseEvent* event) {
+    pen_.MouseUp(event->position().toPoint());
+}
+
+// --- The pieces' mouse -------------------------------------------------------------------
+
+namespace {
+
+bool NoModifierKey(const QMouseEvent& event) {
+    return (event.modifiers() &
+            (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+}
+
+bool Exactly(const QMouseEvent& event, Qt::MouseButton button) {
+    return event.buttons() == button && NoModifierKey(event);
+}
+
+}  // namespace
+
+bool TSudoku::eventFilter(QObject* watched, QEvent* event) {
+    auto* piece = dynamic_cast<TNumberPiece*>(watched);
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                       type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
+    if (!piece || !mouse || piece->parentWidget() != this)
+        return QWidget::eventFilter(watched, event);
+    // Event filters see the mouse even of a disabled widget; a disabled board takes none.
+    if (!piece->isEnabled()) return true;
+    const auto& mouseEvent = static_cast<const QMouseEvent&>(*event);
+    if (type == QEvent::MouseButtonPress)
+        PieceMouseDown(*piece, mouseEvent);
+    else if (type == QEvent::MouseMove)
+        PieceMouseMove(*piece, mouseEvent);
+    else if (type == QEvent::MouseButtonRelease)
+        PieceMouseUp(*piece, mouseEvent);
+    // A double-click neither drags nor shows marks, and no mouse event of a piece reaches the
+    // memo pen beneath it.
+    event->accept();
+    return true;
+}
+
+void TSudoku::PieceMouseDown(TNumberPiece& piece, const QMouseEvent& event) {
+    if (dragged_ != TBoard::kNoPiece) return;
+    if (Exactly(event, Qt::LeftButton)) {
+        if (board_.Pieces(piece.Index()).Fixed) return;
+        grab_ = event.position().toPoint();
+        piece.SetDragFrom(piece.pos());
+        piece.raise();
+        dragged_ = piece.Index();
+    } else if (Exactly(event, Qt::RightButton)) {
+        ShowCandidates(piece.Digit());
+    }
+}
+
+void TSudoku::PieceMouseMove(TNumberPiece& piece, const QMouseEvent& event) {
+    if (dragged_ != piece.Index()) return;
+    // A modifier key or another button ends the drag on the spot, without a drop.
+    if (!Exactly(event, Qt::LeftButton)) {
+        CancelDrag();
+        return;
+    }
+    const QPoint delta = event.position().toPoint() - grab_;
+    const int left = std::min(width() - piece.width(), std::max(0, piece.x() + delta.x()));
+    const int top = std::min(height() - piece.height(), std::max(0, piece.y() + delta.y()));
+    piece.move(left, top);
+    piece.SetRaised(true);
+    board_.LiftPiece(piece.Index());
+}
+
+void TSudoku::PieceMouseUp(TNumberPiece& piece, const QMouseEvent& event) {
+    if (dragged_ != piece.Index()) return;
+    // Letting go of another button while the left is still held drops nothing.
+    if (event.button() != Qt::LeftButton) {
+        CancelDrag();
+        return;
+    }
+    dragged_ = TBoard::kNoPiece;
+    // The drop target is the cell under the pointer, not under the piece's outline.
+    const QPoint pointer = piece.mapToParent(event.position().toPoint());
+    if (const auto cell = geometry_.DropCell(pointer, size()))
+        board_.PlacePiece(piece.Index(), cell->Col, cell->Row, true);
+    else
+        board_.ReturnPiece(piece.Index(), true);
+}
+
+void TSudoku::CancelDrag() {
+    const int index = dragged_;
+    if (index == TBoard::kNoPiece) return;
+    dragged_ = TBoard::kNoPiece;
+    board_.SnapBack(index);
+}
+
+void TSudoku::EndMouseWork() {
+    CancelDrag();
+    pen_.SetStroke(0);
+}
+
+void TSudoku::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) EndMouseWork();
+    QWidget::changeEvent(event);
+}
+
+void TSudoku::hideEvent(QHideEvent* event) {
+    EndMouseWork();
+    QWidget::hideEvent(event);
+}

@@ -1,0 +1,152 @@
+// TSudoku: the on-screen board. It owns the board model (position, pieces, history), the 81
+// number piece widgets and the picture layers, draws what the model tells it and turns the
+// player's mouse into the model's calls.
+//
+// What the player sees, bottom to top: the board's background (the button-face colour), the memo
+// layer, the grid layer (lines, column letters, row numbers; drawn once by Start), the hint layer
+// (status text, candidate marks) and, only while a pen stroke is drawn, the snapshot layer in
+// place of the three below it; the pieces are child widgets and always lie on top. The pieces
+// take their own mouse (drag with the left button, marks with the right); everywhere else the
+// mouse goes to the memo pen.
+//
+// Conventions: cell = (col, row), index = col + 9 * row; piece i carries digit i / 9 + 1; all
+// pixel positions are board client pixels.
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "board/board.h"
+#include "board/board_geometry.h"
+#include "board/memo_pen.h"
+
+class TBeep;
+class TKeyState;
+class TNumberPiece;
+
+class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
+    Q_OBJECT
+    Q_PROPERTY(int FixedPos READ FixedPos)
+    Q_PROPERTY(int Count READ Count)
+    Q_PROPERTY(QColor PenColor READ PenColor WRITE SetPenColor)
+    Q_PROPERTY(int PenMode READ PenMode WRITE SetPenMode)
+
+  public:
+    explicit TSudoku(QWidget* parent = nullptr);
+    ~TSudoku() override;
+
+    // --- Published ------------------------------------------------------------------------
+
+    // Lays out the grid for the board's present size and creates the 81 pieces digit by digit,
+    // letting the window work between them; then the status. Call once the board has its final
+    // size. It does not touch the position, the history or the memo.
+    void Start();
+    void Fix() { board_.Fix(); }
+    void UnFix() { board_.UnFix(); }
+    void Clear() { board_.Clear(); }
+    void Undo() { board_.Undo(); }
+    void Redo() { board_.Redo(); }
+    void UndoAll() { board_.UndoAll(); }
+    void RedoAll() { board_.RedoAll(); }
+    int FixedPos() const { return board_.FixedPos(); }
+    int Count() const { return board_.Count(); }
+    QColor PenColor() const { return pen_.PenColor(); }
+    void SetPenColor(const QColor& colour) { pen_.SetPenColor(colour); }
+    // 0 pen, 1 eraser; the board's cursor follows.
+    int PenMode() const { return pen_.PenMode(); }
+    void SetPenMode(int mode);
+    // Raised after a recorded placement onto a cell, with the board as sender; empty when
+    // disconnected.
+    std::function<void(TSudoku* sender)> OnChanged;
+
+    // --- The model, for the round -----------------------------------------------------------
+
+    TBoard& Board() { return board_; }
+    const TBoard& Board() const { return board_; }
+    const THistories& Histories() const { return board_.Histories(); }
+    const TPiece& Pieces(int index) const { return board_.Pieces(index); }
+    void MakePuzzle(std::string& text) { board_.MakePuzzle(text); }
+    bool FindAnswer(TCell& cell, int& digit) { return board_.FindAnswer(cell, digit); }
+    TMatrixState PlayNextMove(bool deep) { return board_.PlayNextMove(deep); }
+    // The widget of piece i; null before Start.
+    TNumberPiece* NumberPiece(int index) const;
+    const TBoardGeometry& Geometry() const { return geometry_; }
+
+    // --- Layers ---------------------------------------------------------------------------
+
+    // "-- n --" at the top left, n the count of placed digits.
+    void DrawStatus() override;
+    // Wipes the candidate marks; the status stays.
+    void ClearHintLayer() override;
+    void EraseMemo() override { pen_.EraseMemo(); }
+    // The marks of digit d; they add to those shown while Tab is held, else replace them.
+    void ShowCandidates(int d);
+    // Status and marks over transparent pixels, as last drawn (null before Start).
+    const QImage& HintLayer() const { return hintLayer_; }
+
+    // --- Seams for tests and tools --------------------------------------------------------
+
+    // Unpaced, Start and the solver's continuous play run straight through without letting
+    // the window work in between.
+    void SetPaced(bool paced) { paced_ = paced; }
+    // Null restores the system's.
+    void SetBeep(TBeep* beep);
+    void SetKeyState(const TKeyState* keys);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    // TBoardView
+    void PieceMoved(int index) override;
+    void PieceFixedChanged(int index) override;
+    void PieceSnappedBack(int index) override;
+    void Beep() override;
+    void PauseBetweenMoves(int milliseconds) override { Breathe(milliseconds); }
+    // TMemoPenHost
+    QSize LayerSize() const override { return size(); }
+    QColor BackgroundColor() const override;
+    QImage CaptureBoard() override { return grab().toImage(); }
+    void LayersChanged(const QRect& area) override;
+
+    void CreatePieces();
+    void DeletePieces();
+    // Lets the window work, then waits; nothing when unpaced.
+    void Breathe(int milliseconds);
+    void PieceMouseDown(TNumberPiece& piece, const QMouseEvent& event);
+    void PieceMouseMove(TNumberPiece& piece, const QMouseEvent& event);
+    void PieceMouseUp(TNumberPiece& piece, const QMouseEvent& event);
+    // A drag that ends without a drop: the piece goes back to where it was before the drag.
+    void CancelDrag();
+    // Disabled or hidden: no drag and no stroke may hang over.
+    void EndMouseWork();
+
+    TBoard board_;
+    TMemoPen pen_{*this};
+    TBoardGeometry geometry_;
+    std::array<TNumberPiece*, TBoard::kPieceCount> pieces_{};
+    QImage gridLayer_;
+    QImage hintLayer_;
+    QCursor penCursor_;
+    QCursor eraserCursor_;
+    std::unique_ptr<TBeep> systemBeep_;
+    TBeep* beep_ = nullptr;
+    std::unique_ptr<TKeyState> ownKeys_;
+    const TKeyState* keys_ = nullptr;
+    bool paced_ = true;
+    bool starting_ = false;
+    int dragged_ = TBoard::kNoPiece;
+    QPoint grab_;
+};

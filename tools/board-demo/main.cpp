@@ -1,0 +1,101 @@
+// senkaro-board-demo: the board alone, to look at. It lays out a made puzzle, shows the candidate
+// marks of the puzzle's forced digit and circles the forced cell with a memo stroke, drawn the
+// way the player's mouse would draw it. The board stays playable until the window is closed.
+//
+//   senkaro-board-demo [--seed N] [--kind 1-6] [--screenshot FILE]
+//
+// With --screenshot the board is saved as a PNG once it is ready, and the program ends.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMouseEvent>
+#include <QWidget>
+#include <cmath>
+#include <numbers>
+
+#include "board/sudoku.h"
+#include "logic/random.h"
+#include "logic/templates.h"
+#include "platform/fonts.h"
+
+namespace {
+
+void SendMouse(QWidget& target, QEvent::Type type, QPointF p, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+    QMouseEvent event(type, p, target.mapToGlobal(p), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&target, &event);
+}
+
+// A ring around the cell, drawn on the board as a pen stroke.
+void CircleCell(TSudoku& board, TCell cell) {
+    const TBoardGeometry& g = board.Geometry();
+    const QPointF centre =
+        QPointF(g.CellOrigin(cell.Col, cell.Row)) + QPointF(g.CellWidth / 2.0, g.CellHeight / 2.0);
+    const double rx = g.CellWidth * 0.62;
+    const double ry = g.CellHeight * 0.62;
+    const auto at = [&](double t) { return centre + QPointF(rx * std::cos(t), ry * std::sin(t)); };
+    const double start = -2.2;
+    SendMouse(board, QEvent::MouseButtonPress, at(start), Qt::LeftButton, Qt::LeftButton);
+    constexpr int kSteps = 40;
+    for (int i = 1; i <= kSteps; ++i) {
+        const double t = start + 2.15 * std::numbers::pi * i / kSteps;
+        SendMouse(board, QEvent::MouseMove, at(t), Qt::NoButton, Qt::LeftButton);
+    }
+    SendMouse(board, QEvent::MouseButtonRelease, at(start + 2.15 * std::numbers::pi),
+              Qt::LeftButton, Qt::NoButton);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    fonts::InstallSubstitutions();
+    QApplication::setApplicationName(QStringLiteral("senkaro-board-demo"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The game's board alone, with a made puzzle."));
+    parser.addHelpOption();
+    const QCommandLineOption seedOption(QStringLiteral("seed"),
+                                        QStringLiteral("Seed of the puzzle's draw."),
+                                        QStringLiteral("N"), QStringLiteral("7"));
+    const QCommandLineOption kindOption(QStringLiteral("kind"), QStringLiteral("Puzzle kind, 1-6."),
+                                        QStringLiteral("K"), QStringLiteral("6"));
+    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
+                                              QStringLiteral("Save the board as a PNG and quit."),
+                                              QStringLiteral("FILE"));
+    parser.addOptions({seedOption, kindOption, screenshotOption});
+    parser.process(app);
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("senkaro board demo"));
+    window.setFont(QFont(fonts::kWindowFace, 9));
+    auto* board = new TSudoku(&window);
+    board->setGeometry(0, 0, 580, 480);
+    window.resize(board->size());
+    window.show();
+    board->setEnabled(false);
+    board->Start();
+
+    SeedProgramRandom(parser.value(seedOption).toULongLong());
+    TDrawnTemplate drawn = DrawTemplate(parser.value(kindOption).toInt(), ProgramRandom());
+    board->MakePuzzle(drawn.Text);
+    board->Fix();
+    TCell cell;
+    int digit = 0;
+    if (board->FindAnswer(cell, digit)) {
+        board->ShowCandidates(digit);
+        // The pen works only on an enabled board, as in a round.
+        board->setEnabled(true);
+        CircleCell(*board, cell);
+    }
+    board->setEnabled(true);
+
+    if (parser.isSet(screenshotOption)) {
+        const QString file = parser.value(screenshotOption);
+        if (!board->grab().save(file)) {
+            qCritical("cannot write %s", qPrintable(file));
+            return 1;
+        }
+        return 0;
+    }
+    return app.exec();
+}
