@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "board/number_piece.h"
 #include "board/sudoku.h"
 #include "journey/action_icons.h"
 #include "journey/dialogs.h"
@@ -192,10 +193,12 @@ void TForm1::ShowAnswer() {
         TForm1* form;
         ~TReconnect() { form->ConnectJudge(true); }
     } reconnect{this};
-    const int before = sudoku_->Board().Histories().Count();
+    // The undone wrong move still stands in the history as its redo tail; the answer replaces
+    // it, so the cursor, not the count, tells whether a move was played.
+    const int before = sudoku_->Board().Histories().Floater();
     sudoku_->Board().PlayNextMove(false);
     const THistories& histories = sudoku_->Board().Histories();
-    if (histories.Count() > 0 && histories.Count() != before)
+    if (histories.Floater() != before && histories.Count() > 0)
         LayCircleOver(histories.Items(histories.Count() - 1).Index());
 }
 

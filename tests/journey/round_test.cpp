@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <set>
 
+#include "board/number_piece.h"
 #include "board/sudoku.h"
 #include "journey/fake_dialogs.h"
 #include "journey/main_window.h"
@@ -186,6 +187,10 @@ TEST_F(RoundTest, ARightMoveMovesThePlayerOn) {
     EXPECT_FALSE(window->CountdownTimer().isActive());
     EXPECT_FALSE(window->Sudoku().isEnabled());
     EXPECT_TRUE(dialogs.Messages.empty());
+    const THistories& histories = window->Sudoku().Board().Histories();
+    EXPECT_EQ(window->Circle().parentWidget(),
+              window->Sudoku().NumberPiece(histories.Items(histories.Count() - 1).Index()));
+    EXPECT_FALSE(window->Circle().isHidden());
     ASSERT_FALSE(dialogs.ModalDialogs.empty());  // the player dialog opens again
     EXPECT_TRUE(window->StartAction().isVisible());
 }
@@ -220,6 +225,10 @@ TEST_F(RoundTest, AWrongDigitInTheRightCellFails) {
     const TBoard& board = window->Sudoku().Board();
     EXPECT_EQ(board.Matrix().GetValue(answer.Col, answer.Row), answer.Digit);
     EXPECT_EQ(board.Histories().Count(), before + 1);
+    // The circle lies over the piece that was played as the answer.
+    const THistory& played = board.Histories().Items(board.Histories().Count() - 1);
+    EXPECT_EQ(window->Circle().parentWidget(), window->Sudoku().NumberPiece(played.Index()));
+    EXPECT_FALSE(window->Circle().isHidden());
     EXPECT_EQ(Player().Station, 7);
     EXPECT_EQ(SavedStation(), 7);
     EXPECT_EQ(sound.played.back(), QStringLiteral("Applause0001"));
