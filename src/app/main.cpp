@@ -1,24 +1,34 @@
-// The game program. It takes nothing from the command line.
+// The game program. It takes nothing from the command line; the players live in senkaro.ini in
+// the folder the game is started from.
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QDir>
 
-#include "logic/random.h"
+#include "journey/dialogs.h"
+#include "journey/main_window.h"
+#include "platform/clock.h"
+#include "platform/document_opener.h"
 #include "platform/fonts.h"
+#include "platform/sound_player.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     fonts::InstallSubstitutions();
-    SeedProgramRandomFromClock();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("千花路五十三次 巡数 一人旅"));
-    window.setFont(QFont(fonts::kWindowFace, 12));
-    auto* label = new QLabel(
-        QStringLiteral("ただいま準備中です。\n\nThe game is being built."), &window);
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(1024, 768);
-    window.show();
+    TSystemClock clock;
+    TDesktopDocumentOpener opener;
+    TServices services;
+    services.Clock = &clock;
+    services.Opener = &opener;
+    services.HelpFile =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("senkaro.html"));
+
+    // The dialogs and the sound player need the window as their parent; they die before it.
+    TQtDialogs dialogs(nullptr, QStringLiteral("千花路五十三次 巡数 一人旅"));
+    TAudioSinkPlayer sound;
+    services.Dialogs = &dialogs;
+    services.Sound = &sound;
+    TForm1 form(services);
+    dialogs.SetParent(&form);
+    form.show();
     return app.exec();
 }

@@ -5,13 +5,13 @@
 #include <cstdint>
 
 class TClock {
-public:
+  public:
     virtual ~TClock() = default;
     virtual std::int64_t NowMs() const = 0;
 };
 
 // Milliseconds since an arbitrary fixed point, never going backwards.
 class TSystemClock final : public TClock {
-public:
+  public:
     std::int64_t NowMs() const override;
 };

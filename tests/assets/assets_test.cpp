@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/wave.h"
 #include "resource_names.h"
 
 namespace {
@@ -117,42 +118,6 @@ TEST(Pictures, ApplicationIconSizes) {
         EXPECT_EQ(Load(assets::AppIcon(size)).size(), QSize(size, size));
 }
 
-// The parts of a RIFF WAVE image that a player needs.
-struct WaveFormat {
-    int tag = 0, channels = 0, rate = 0, bits = 0;
-    QByteArray samples;
-};
-
-std::optional<WaveFormat> ParseWave(const QByteArray& bytes) {
-    const auto u32 = [&](qsizetype at) {
-        return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(bytes.constData() + at));
-    };
-    const auto u16 = [&](qsizetype at) {
-        return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(bytes.constData() + at));
-    };
-    if (bytes.size() < 12 || bytes.left(4) != "RIFF" || bytes.mid(8, 4) != "WAVE") return {};
-    if (u32(4) != static_cast<quint32>(bytes.size() - 8)) return {};
-    WaveFormat wave;
-    bool haveFormat = false;
-    for (qsizetype at = 12; at + 8 <= bytes.size();) {
-        const QByteArray id = bytes.mid(at, 4);
-        const qsizetype length = u32(at + 4);
-        if (at + 8 + length > bytes.size()) return {};
-        if (id == "fmt " && length >= 16) {
-            wave.tag = u16(at + 8);
-            wave.channels = u16(at + 10);
-            wave.rate = static_cast<int>(u32(at + 12));
-            wave.bits = u16(at + 22);
-            haveFormat = true;
-        } else if (id == "data") {
-            wave.samples = bytes.mid(at + 8, length);
-        }
-        at += 8 + length + (length & 1);
-    }
-    if (!haveFormat) return {};
-    return wave;
-}
-
 struct ExpectedSound {
     const char* name;
     int channels, rate, bits;
@@ -171,24 +136,24 @@ TEST(Sounds, FiveUncompressedWavesOfTheirFormatAndLength) {
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const auto wave = ParseWave(file.readAll());
         ASSERT_TRUE(wave.has_value());
-        EXPECT_EQ(wave->tag, 1);  // PCM
-        EXPECT_EQ(wave->channels, e.channels);
-        EXPECT_EQ(wave->rate, e.rate);
-        EXPECT_EQ(wave->bits, e.bits);
+        EXPECT_EQ(wave->Tag, 1);  // PCM
+        EXPECT_EQ(wave->Channels, e.channels);
+        EXPECT_EQ(wave->Rate, e.rate);
+        EXPECT_EQ(wave->Bits, e.bits);
         const int frameBytes = e.channels * e.bits / 8;
-        ASSERT_EQ(wave->samples.size() % frameBytes, 0);
-        const double seconds = double(wave->samples.size() / frameBytes) / e.rate;
+        ASSERT_EQ(wave->Samples.size() % frameBytes, 0);
+        const double seconds = double(wave->Samples.size() / frameBytes) / e.rate;
         EXPECT_NEAR(seconds, e.seconds, 0.01);
         // Loud enough to hear, never at full scale.
         int peak = 0;
         if (e.bits == 8) {
-            for (const char byte : wave->samples)
+            for (const char byte : wave->Samples)
                 peak = std::max(peak, std::abs(int(static_cast<uchar>(byte)) - 128));
             EXPECT_LT(peak, 127);
             EXPECT_GT(peak, 64);
         } else {
-            const auto* data = reinterpret_cast<const uchar*>(wave->samples.constData());
-            for (qsizetype i = 0; i + 1 < wave->samples.size(); i += 2)
+            const auto* data = reinterpret_cast<const uchar*>(wave->Samples.constData());
+            for (qsizetype i = 0; i + 1 < wave->Samples.size(); i += 2)
                 peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(data + i))));
             EXPECT_LT(peak, 32767);
             EXPECT_GT(peak, 16384);

@@ -1,0 +1,32 @@
+// The character dialog: nine travel characters as grouped check buttons, three a row; only the
+// three of the journey's level can be chosen.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class QToolButton;
+class QLabel;
+
+class TForm3 final : public QDialog {
+  public:
+    explicit TForm3(QWidget* parent = nullptr);
+
+    // Readies the buttons for a level: only its three enabled, its first pressed, the caption
+    // naming the level.
+    void PrepareFor(int level);
+    // The first pressed button, or 0 when none is.
+    int ChosenCharacter() const;
+
+    QToolButton* CharacterButton(int character) const {
+        return buttons_.at(static_cast<std::size_t>(character));
+    }
+
+    // Runs the help action of the main window.
+    std::function<void()> OnHelp;
+
+  private:
+    std::array<QToolButton*, 9> buttons_{};
+    QLabel* title_ = nullptr;
+};

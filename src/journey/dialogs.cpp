@@ -1,0 +1,41 @@
+#include "journey/dialogs.h"
+
+#include <QColorDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+TQtDialogs::TQtDialogs(QWidget* parent, QString caption)
+    : parent_(parent), caption_(std::move(caption)) {}
+
+void TQtDialogs::ShowMessage(const QString& text) {
+    QMessageBox::information(parent_, caption_, PlainLineBreaks(text));
+}
+
+TAnswer TQtDialogs::Ask(const QString& text, bool withCancel) {
+    const QMessageBox::StandardButton second = withCancel ? QMessageBox::Cancel : QMessageBox::No;
+    const auto answer = QMessageBox::information(parent_, caption_, PlainLineBreaks(text),
+                                                 QMessageBox::Yes | second, second);
+    if (answer == QMessageBox::Yes) return TAnswer::Yes;
+    return answer == QMessageBox::No ? TAnswer::No : TAnswer::Cancel;
+}
+
+std::optional<QString> TQtDialogs::InputText(const QString& caption, const QString& prompt,
+                                             const QString& initial) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+std::optional<QColor> TQtDialogs::ChooseColor(const QColor& initial) {
+    const QColor color = QColorDialog::getColor(initial, parent_);
+    if (!color.isValid()) return std::nullopt;
+    return color;
+}
+
+QString PlainLineBreaks(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}

@@ -1,0 +1,342 @@
+// The whole game as a person plays it, on a real X server: the game's own window in this
+// process, and a driver thread that moves the real mouse and types on the real keyboard with
+// xdotool, reading the window's state (where the forced move is, what the dialogs show) only
+// to know where to click and what to expect.
+//
+//   e2e_game first   first start in an empty folder: name, character, a right move, a wrong
+//                    move, pause and resume, quit during a round
+//   e2e_game again   start again in the same folder: the saved player at the saved station
+//
+// Prints one line per check and "N passed, N failed" at the end; exits 1 when a check failed.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <thread>
+
+#include "board/number_piece.h"
+#include "board/sudoku.h"
+#include "journey/character_dialog.h"
+#include "journey/dialogs.h"
+#include "journey/main_window.h"
+#include "journey/player_dialog.h"
+#include "platform/clock.h"
+#include "platform/document_opener.h"
+#include "platform/fonts.h"
+#include "platform/sound_player.h"
+
+namespace {
+
+const QString kName = QStringLiteral("Tabibito");
+
+std::atomic<int> passed{0};
+std::atomic<int> failed{0};
+
+void Check(bool ok, const std::string& what) {
+    std::printf("%s - %s\n", ok ? "ok" : "FAIL", what.c_str());
+    std::fflush(stdout);
+    (ok ? passed : failed)++;
+}
+
+// Runs f on the window thread and hands back its result; works inside modal dialogs too.
+template <typename F>
+auto OnGui(F f) -> decltype(f()) {
+    using R = decltype(f());
+    if constexpr (std::is_void_v<R>) {
+        QMetaObject::invokeMethod(qApp, f, Qt::BlockingQueuedConnection);
+    } else {
+        R result{};
+        QMetaObject::invokeMethod(
+            qApp, [&] { result = f(); }, Qt::BlockingQueuedConnection);
+        return result;
+    }
+}
+
+void Sleep(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// Waits until the condition holds on the window thread, or the time is up.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 8000) {
+    for (int waited = 0; waited < timeoutMs; waited += 50) {
+        if (OnGui(condition)) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+void Xdo(const QStringList& args) {
+    QProcess::execute(QStringLiteral("xdotool"), args);
+}
+
+QString N(int v) {
+    return QString::number(v);
+}
+
+void Click(QPoint p) {
+    Xdo({"mousemove", "--sync", N(p.x()), N(p.y())});
+    Sleep(60);
+    Xdo({"click", "1"});
+    Sleep(120);
+}
+
+// A person's drag: press, a few moves, release over the target.
+void Drag(QPoint from, QPoint to) {
+    Xdo({"mousemove", "--sync", N(from.x()), N(from.y())});
+    Sleep(60);
+    Xdo({"mousedown", "1"});
+    Sleep(60);
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint p = from + (to - from) * step / 4;
+        Xdo({"mousemove", "--sync", N(p.x()), N(p.y())});
+        Sleep(40);
+    }
+    Xdo({"mouseup", "1"});
+    Sleep(200);
+}
+
+QPoint CentreOf(const QWidget* w) {
+    return w->mapToGlobal(w->rect().center());
+}
+
+QWidget* ActionButton(TForm1& form, QAction& action) {
+    for (QToolBar* bar : form.findChildren<QToolBar*>())
+        if (QWidget* w = bar->widgetForAction(&action)) return w;
+    return nullptr;
+}
+
+template <typename T>
+bool ModalIs() {
+    return dynamic_cast<T*>(QApplication::activeModalWidget()) != nullptr;
+}
+
+QPoint ButtonInModal(const QString& text) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return {};
+    for (QAbstractButton* b : modal->findChildren<QAbstractButton*>())
+        if (b->text().contains(text) && b->isVisible()) return CentreOf(b);
+    return {};
+}
+
+struct TMoveOnScreen {
+    QPoint From, To;
+};
+
+// Where to press (the top free piece of the digit) and release (the cell's centre).
+TMoveOnScreen ScreenMove(TForm1& form, int digit, TCell cell) {
+    TSudoku& board = form.Sudoku();
+    const int piece = board.Board().NextFreePiece(digit);
+    const TNumberPiece* widget = board.NumberPiece(piece);
+    const QPoint cellCentre =
+        board.Geometry().CellOrigin(cell.Col, cell.Row) +
+        QPoint(board.Geometry().CellWidth / 2, board.Geometry().CellHeight / 2);
+    // Press on the piece's visible right part: the pieces of a stack overlap.
+    return {widget->mapToGlobal(QPoint(widget->width() - 8, widget->height() / 2)),
+            board.mapToGlobal(cellCentre)};
+}
+
+int Station(TForm1& form) {
+    return form.Users().Items(std::max(0, form.CurrentUser())).Station;
+}
+
+bool IsCheckpoint(TForm1& form, int station) {
+    const auto& list = form.CheckpointList();
+    return std::find(list.begin(), list.end(), station) != list.end();
+}
+
+bool RoundRunning(TForm1& form) {
+    return form.CountdownTimer().isActive();
+}
+
+// A cell other than the answer's where the answer's digit may stand.
+TCell WrongCell(TForm1& form) {
+    const TMove answer = form.ForcedMove();
+    const TBoard& board = form.Sudoku().Board();
+    for (int i = 0; i < 81; ++i) {
+        const TCell c{i % 9, i / 9};
+        if (c == answer.Cell() || board.Matrix().GetValue(c.Col, c.Row) != 0) continue;
+        if (board.CanPlace(c.Col, c.Row, answer.Digit)) return c;
+    }
+    return {-1, -1};
+}
+
+void PlayFirstStart(TForm1& form) {
+    // 1. The name prompt, then the character dialog, then the first round at once.
+    Check(WaitFor([] { return ModalIs<QInputDialog>(); }), "the name prompt appears");
+    Xdo({"type", "--delay", "60", kName});
+    Xdo({"key", "Return"});
+    Check(WaitFor([] { return ModalIs<TForm3>(); }), "the character dialog appears");
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("OK")); }));
+    Check(WaitFor([&] { return RoundRunning(form); }), "the first round starts at once");
+    Check(OnGui([&] { return form.PuzzleKind(); }) == 1, "a beginner's first round is of kind 1");
+    const QString caption = OnGui([&] { return form.CountdownLabel().text(); });
+    Check(caption == "2:08" || caption == "2:07",
+          "the countdown shows 2:08 (" + caption.toStdString() + ")");
+    Check(WaitFor([&] { return form.CountdownLabel().text() != caption; }, 3000),
+          "the countdown counts down");
+    Check(OnGui([&] { return form.Sudoku().Count(); }) >= 12, "the board shows the puzzle");
+
+    // 2. The right move: success, the circle, station 1, the player dialog; continue.
+    const TMove answer = OnGui([&] { return form.ForcedMove(); });
+    Drag(OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).From; }),
+         OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).To; }));
+    Check(WaitFor([] { return ModalIs<TForm2>(); }),
+          "after the right move the player dialog opens");
+    Check(OnGui([&] { return Station(form); }) == 1, "the player is at station 1");
+    Check(OnGui([&] { return form.Circle().isVisible(); }),
+          "the circle lies over the judged piece");
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("continue")); }));
+    Check(WaitFor([&] { return RoundRunning(form); }), "continue starts the next round");
+
+    // 3. A wrong move: the message, the answer played and marked, the station as the rules say.
+    const int before = OnGui([&] { return Station(form); });
+    const TMove next = OnGui([&] { return form.ForcedMove(); });
+    const TCell wrong = OnGui([&] { return WrongCell(form); });
+    Check(wrong.Col >= 0, "a wrong cell for the answer's digit exists");
+    const TMoveOnScreen wrongMove = OnGui([&] { return ScreenMove(form, next.Digit, wrong); });
+    Drag(wrongMove.From, wrongMove.To);
+    Check(WaitFor([] { return ModalIs<QMessageBox>(); }), "a wrong move brings the message");
+    const QString message = OnGui([] {
+        auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget());
+        return box ? box->text() : QString();
+    });
+    Check(message.contains(QStringLiteral("必然の一手を探してください")),
+          "the message asks for the forced move");
+    Xdo({"key", "Return"});
+    Check(WaitFor([] { return ModalIs<TForm2>(); }), "after the failure the player dialog opens");
+    Check(OnGui([&] { return form.Sudoku().Board().Matrix().GetValue(next.Col, next.Row); }) ==
+              next.Digit,
+          "the answer is played");
+    Check(OnGui([&] { return form.Circle().isVisible(); }), "the answer is marked with the circle");
+    const int expected = OnGui([&] { return IsCheckpoint(form, before); }) ? before : before - 1;
+    Check(OnGui([&] { return Station(form); }) == expected,
+          "the player steps back unless at a checkpoint");
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("continue")); }));
+    Check(WaitFor([&] { return RoundRunning(form); }), "continue starts another round");
+
+    // 4. Pause and resume: the board hidden, the countdown frozen.
+    Click(OnGui([&] { return CentreOf(ActionButton(form, form.PauseAction())); }));
+    Check(WaitFor([&] { return form.Paused() && !form.Sudoku().isVisible(); }),
+          "pausing hides the board");
+    const QString frozen = OnGui([&] { return form.CountdownLabel().text(); });
+    Sleep(2500);
+    Check(OnGui([&] { return form.CountdownLabel().text(); }) == frozen,
+          "the countdown is frozen while paused");
+    Click(OnGui([&] { return CentreOf(ActionButton(form, form.PauseAction())); }));
+    Check(WaitFor([&] { return !form.Paused() && form.Sudoku().isVisible(); }),
+          "resuming shows the board");
+
+    // 5. Quit during the round's first minute: no question, nothing lost.
+    Click(OnGui([&] {
+        for (QAction* a : form.findChildren<QAction*>())
+            if (a->toolTip() == QStringLiteral("終わる Close"))
+                return CentreOf(ActionButton(form, *a));
+        return QPoint();
+    }));
+    Check(WaitFor([&] { return !form.isVisible(); }), "closing in the first minute asks nothing");
+}
+
+void PlayAgain(TForm1& form) {
+    Check(WaitFor([] { return ModalIs<TForm2>(); }), "with a saved player the player dialog opens");
+    Check(OnGui([&] { return form.Users().Count(); }) == 1, "the saved player is loaded");
+    const int saved = OnGui([&] { return form.Users().Items(0).Station; });
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("select user")); }));
+    Sleep(300);
+    // The menu: the new-user item, the separator, then the player.
+    const QPoint item = OnGui([] {
+        auto* menu = dynamic_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return QPoint();
+        const QList<QAction*> actions = menu->actions();
+        return menu->mapToGlobal(menu->actionGeometry(actions.last()).center());
+    });
+    Click(item);
+    Check(WaitFor([&] { return form.PlayerDialog().lbSelect->text() == kName; }),
+          "the saved player can be chosen");
+    Check(OnGui([&] { return form.PlayerDialog().ShownStation(); }) == saved,
+          "the dialog shows the saved station " + std::to_string(saved));
+    std::printf("station %d\n", saved);
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("close")); }));
+    Check(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }),
+          "close leaves the dialog");
+    Click(OnGui([&] {
+        for (QAction* a : form.findChildren<QAction*>())
+            if (a->toolTip() == QStringLiteral("終わる Close"))
+                return CentreOf(ActionButton(form, *a));
+        return QPoint();
+    }));
+    Check(WaitFor([&] { return !form.isVisible(); }), "the window closes between rounds");
+}
+
+// Seconds since this process started, from the kernel's own record.
+double SecondsSinceProcessStart() {
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const double started = fields.value(19).toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
+    return uptime.readAll().split(' ').value(0).toDouble() - started;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const QString phase = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("first");
+    QApplication app(argc, argv);
+    // The driver ends the program; until then the window thread must keep answering it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    fonts::InstallSubstitutions();
+
+    TSystemClock clock;
+    TDesktopDocumentOpener opener;
+    TQtDialogs dialogs(nullptr, QStringLiteral("千花路五十三次 巡数 一人旅"));
+    TAudioSinkPlayer sound;
+    TServices services;
+    services.Dialogs = &dialogs;
+    services.Clock = &clock;
+    services.Sound = &sound;
+    services.Opener = &opener;
+    TForm1 form(services);
+    dialogs.SetParent(&form);
+    form.show();
+    QTimer::singleShot(0, [] {
+        std::printf("window shown %.0f ms after the process started\n",
+                    SecondsSinceProcessStart() * 1000);
+    });
+
+    std::thread driver([&] {
+        if (phase == QStringLiteral("again"))
+            PlayAgain(form);
+        else
+            PlayFirstStart(form);
+        // Whatever happened, the window goes and the program ends.
+        Sleep(300);
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+                QApplication::closeAllWindows();
+                QApplication::quit();
+            },
+            Qt::QueuedConnection);
+    });
+    app.exec();
+    driver.join();
+    Check(!QFile::exists(QStringLiteral("senkaro.ini.damaged")), "no damaged data file was left");
+    std::printf("%d passed, %d failed\n", passed.load(), failed.load());
+    return failed.load() == 0 ? 0 : 1;
+}

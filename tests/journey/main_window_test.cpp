@@ -1,0 +1,224 @@
+// The main window: start-up with and without players, the first-start name prompt, the route
+// map, the gallery, the position text and the character dialog.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "journey/character_dialog.h"
+#include "journey/fake_dialogs.h"
+#include "journey/main_window.h"
+#include "journey/player_dialog.h"
+#include "journey/route_map.h"
+#include "journey/route_tables.h"
+#include "logic/random.h"
+#include "platform/clock.h"
+#include "storage/data_file.h"
+#include "storage/storage_test_support.h"
+
+namespace {
+
+class FixedClock final : public TClock {
+  public:
+    std::int64_t NowMs() const override { return now; }
+    std::int64_t now = 1'000'000;
+};
+
+struct WindowTest : ::testing::Test {
+    QTemporaryDir folder;
+    TFakeDialogs dialogs;
+    FixedClock clock;
+
+    std::string DataFile() const {
+        return folder.filePath(QStringLiteral("senkaro.ini")).toStdString();
+    }
+
+    std::unique_ptr<TForm1> MakeWindow() {
+        TServices services;
+        services.Dialogs = &dialogs;
+        services.Clock = &clock;
+        services.DataFile = DataFile();
+        services.HelpFile = folder.filePath(QStringLiteral("senkaro.html"));
+        return std::make_unique<TForm1>(services);
+    }
+
+    void WritePlayers(const QStringList& lines) {
+        TRecordingReporter reporter;
+        TDataFile file(DataFile(), reporter);
+        file.WriteSection("userdata", lines);
+        file.Close();
+    }
+
+    QStringList ReadPlayers() {
+        TRecordingReporter reporter;
+        TDataFile file(DataFile(), reporter);
+        QStringList lines;
+        file.ReadSection("userdata", lines);
+        return lines;
+    }
+};
+
+QColor PixelAtMark(const QImage& image, int station, bool tall) {
+    const TMarkPlace p = StationMarkPlace(image.width(), image.height(), station, tall);
+    return image.pixelColor((p.Left + p.Right) / 2, (p.Top + p.Bottom) / 2);
+}
+
+}  // namespace
+
+TEST_F(WindowTest, FirstStartAsksForANameUntilOneIsGiven) {
+    dialogs.Inputs = {std::nullopt, QStringLiteral("   "), QStringLiteral("a=b"),
+                      QStringLiteral(" 花子 ")};
+    dialogs.OnModal = [](QDialog& dialog) {
+        if (auto* characters = dynamic_cast<TForm3*>(&dialog))
+            characters->CharacterButton(2)->click();
+        return QDialog::Accepted;
+    };
+    auto window = MakeWindow();
+    EXPECT_EQ(window->CurrentUser(), -1);
+    window->FormActivate();
+
+    EXPECT_EQ(dialogs.Prompts.size(), 4u);
+    ASSERT_GE(dialogs.Messages.size(), 2u);
+    EXPECT_EQ(dialogs.Messages[0], QStringLiteral("ユーザー名は必要です input your name"));
+    EXPECT_TRUE(dialogs.Messages[1].contains(QStringLiteral("=")));
+
+    ASSERT_EQ(window->Users().Count(), 1);
+    EXPECT_EQ(window->CurrentUser(), 0);
+    const TSenkaroUser& user = window->Users().Items(0);
+    EXPECT_EQ(user.Name, QStringLiteral("花子"));
+    EXPECT_EQ(user.Character, 2);
+    EXPECT_EQ(window->CheckpointList().size(), 15u);
+    EXPECT_EQ(window->UserLabel().text(), QStringLiteral("花子"));
+
+    const QStringList saved = ReadPlayers();
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_TRUE(saved[0].startsWith(QStringLiteral("花子=0,0,\"")));
+    EXPECT_TRUE(saved[0].endsWith(QStringLiteral(",2")));
+}
+
+TEST_F(WindowTest, StartWithPlayersSelectsNobodyAndOpensThePlayerDialog) {
+    WritePlayers({"Taro=1,20,\"5,52\",\"2026/12/01 10:00:00\",4"});
+    auto window = MakeWindow();
+    EXPECT_EQ(window->Users().Count(), 1);
+    EXPECT_EQ(window->CurrentUser(), -1);
+    EXPECT_EQ(window->UserLabel().text(),
+              QStringLiteral("ゲームをする人を設定しましょう select user"));
+    EXPECT_FALSE(window->StartAction().isEnabled());
+    window->FormActivate();
+    ASSERT_EQ(dialogs.ModalDialogs.size(), 1u);
+    EXPECT_EQ(dialogs.ModalDialogs[0], &window->PlayerDialog());
+    EXPECT_TRUE(dialogs.Prompts.empty());
+}
+
+TEST_F(WindowTest, SelectingAPlayerWithoutCheckpointsDrawsThemAndAsksForACharacter) {
+    // Level 1 with a character of level 0: a new journey's first selection.
+    WritePlayers({"Taro=1,0,,\"2026/12/01 10:00:00\",1"});
+    dialogs.OnModal = [](QDialog&) { return QDialog::Accepted; };
+    auto window = MakeWindow();
+    window->SelectUser(0);
+    EXPECT_EQ(window->CheckpointList().size(), 12u);
+    EXPECT_EQ(window->Users().Items(0).Character, 3);  // the level's first, unchanged
+    EXPECT_EQ(window->LevelLabel().text(), QStringLiteral("急ぎ旅（中級）"));
+    EXPECT_TRUE(window->StartAction().isEnabled());
+    const QStringList saved = ReadPlayers();
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_TRUE(saved[0].endsWith(QStringLiteral(",3")));
+
+    // Selecting again keeps the drawn checkpoints and asks nothing.
+    const auto before = window->CheckpointList();
+    const std::size_t modals = dialogs.ModalDialogs.size();
+    window->SelectUser(0);
+    EXPECT_EQ(window->CheckpointList(), before);
+    EXPECT_EQ(dialogs.ModalDialogs.size(), modals);
+}
+
+TEST(PositionText, FirstAndLastStation) {
+    EXPECT_EQ(
+        PositionText(0),
+        QStringLiteral("現在 江戸日本橋 now Edo Nihonbashi (0)\n次は 品川 next Shinagawa (1)"));
+    EXPECT_EQ(PositionText(54), QStringLiteral("現在 京都三条大橋 now Kyoko Sanjo Ohashi (54)"));
+    EXPECT_TRUE(PositionText(55).isEmpty());
+    EXPECT_TRUE(PositionText(-1).isEmpty());
+}
+
+TEST(RouteMap, MarksHaveTheirColours) {
+    const QImage image = DrawStationMarks(437, 402, TRouteMarks{10, {5, 20, 52}});
+    EXPECT_EQ(PixelAtMark(image, 0, true), QColor(255, 0, 0));       // the start, reached
+    EXPECT_EQ(PixelAtMark(image, 7, false), QColor(255, 0, 0));      // a reached station
+    EXPECT_EQ(PixelAtMark(image, 5, true), QColor(255, 0, 0));       // a reached checkpoint
+    EXPECT_EQ(PixelAtMark(image, 11, false), QColor(0, 128, 0));     // not yet reached
+    EXPECT_EQ(PixelAtMark(image, 20, true), QColor(0, 64, 0));       // a checkpoint ahead
+    EXPECT_EQ(PixelAtMark(image, 54, true), QColor(255, 255, 255));  // the destination ahead
+    const TMarkPlace end = StationMarkPlace(437, 402, 54, true);
+    EXPECT_EQ(image.pixelColor(end.Left + 1, (end.Top + end.Bottom) / 2), QColor(255, 0, 0));
+    // Between the marks the route picture shows through.
+    EXPECT_EQ(image.pixelColor(10, 10).alpha(), 0);
+
+    const QImage arrived = DrawStationMarks(437, 402, TRouteMarks{54, {52}});
+    EXPECT_EQ(PixelAtMark(arrived, 54, true), QColor(255, 0, 0));
+}
+
+TEST(RouteMap, MarksRunLeftFromTheStart) {
+    const TMarkPlace start = StationMarkPlace(437, 405, 0, false);
+    const TMarkPlace next = StationMarkPlace(437, 405, 1, false);
+    const TMarkPlace last = StationMarkPlace(437, 405, 54, true);
+    EXPECT_EQ(start.Left, 350);
+    EXPECT_EQ(start.Right, 355);
+    EXPECT_EQ(next.Left, 344);  // 350 - 5.36
+    EXPECT_EQ(start.Top, 166);
+    EXPECT_EQ(start.Bottom, 166 + 10);
+    EXPECT_EQ(last.Top, 229 - 10);
+    EXPECT_EQ(last.Bottom, 229 + 20);
+    EXPECT_EQ(last.Left, static_cast<int>(350.0f - 54 * (437.0f / 437.0f * 295.0f / 55.0f)));
+}
+
+TEST(RouteMap, GalleryShowsReachedCheckpointsInTheirPlaces) {
+    const std::vector<int> checkpoints{2, 4, 6, 8, 10, 12, 14, 16, 18, 52};
+    int asked = 0;
+    const QImage gallery = DrawCheckpointGallery(
+        1017, 228, TRouteMarks{9, checkpoints},
+        [&](int) {
+            ++asked;
+            QImage red(274, 178, QImage::Format_RGB32);
+            red.fill(Qt::red);
+            return red;
+        },
+        QFont());
+    EXPECT_EQ(asked, 4);  // 2, 4, 6 and 8 are reached
+    const TGalleryPlace fourth = GalleryPlace(1017, 228, 3);
+    EXPECT_EQ(fourth.Left, 3 * 127 + 8);
+    EXPECT_EQ(fourth.Top, 0);
+    EXPECT_EQ(gallery.pixelColor(fourth.Left + 10, fourth.Top + 60), QColor(Qt::red));
+    const TGalleryPlace fifth = GalleryPlace(1017, 228, 4);
+    EXPECT_EQ(gallery.pixelColor(fifth.Left + 10, fifth.Top + 60), QColor(226, 236, 235));
+    const TGalleryPlace ninth = GalleryPlace(1017, 228, 8);
+    EXPECT_EQ(ninth.Left, 8);
+    EXPECT_EQ(ninth.Top, 114);
+}
+
+TEST(CharacterDialog, OnlyTheLevelsThreeCanBeChosen) {
+    TForm3 dialog;
+    for (int level = 0; level < 3; ++level) {
+        dialog.PrepareFor(level);
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(dialog.CharacterButton(i)->isEnabled(), i / 3 == level);
+        EXPECT_EQ(dialog.ChosenCharacter(), 3 * level);
+        EXPECT_EQ(dialog.CharacterButton(3 * level + 1)->text(), CharacterName(3 * level + 1));
+        EXPECT_TRUE(dialog.windowTitle().endsWith(QStringLiteral("のキャラクターを選びましょう")));
+    }
+    dialog.PrepareFor(1);
+    dialog.CharacterButton(5)->click();
+    EXPECT_EQ(dialog.ChosenCharacter(), 5);
+    dialog.CharacterButton(0)->click();  // disabled: nothing changes
+    EXPECT_EQ(dialog.ChosenCharacter(), 5);
+}
+
+TEST(RouteTables, NamesAsTheGameShowsThem) {
+    EXPECT_EQ(StationJapanese(0), QStringLiteral("江戸日本橋"));
+    EXPECT_EQ(StationRomanised(44), QStringLiteral("iShiyakushi"));
+    EXPECT_EQ(LevelName(2), QStringLiteral("大名行列（上級）"));
+    EXPECT_EQ(LevelName(7), QStringLiteral("大名行列（上級）"));
+    EXPECT_EQ(CharacterName(8), QStringLiteral("おりん"));
+}
