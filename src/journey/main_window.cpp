@@ -16,6 +16,7 @@
 #include "board/sudoku.h"
 #include "journey/action_icons.h"
 #include "journey/character_dialog.h"
+#include "journey/circle_mark.h"
 #include "journey/dialogs.h"
 #include "journey/player_dialog.h"
 #include "journey/route_map.h"
@@ -94,11 +95,7 @@ TForm1::TForm1(TServices services, QWidget* parent)
     tmEvent_->setSingleShot(true);
     connect(tmEvent_, &QTimer::timeout, this, [this] { tmEventTimer(); });
     // The circle that marks the judged piece rests hidden until a round ends.
-    imMaru_ = new QLabel(this);
-    imMaru_->setPixmap(QPixmap(assets::CirclePicture()));
-    imMaru_->setScaledContents(true);
-    imMaru_->setAttribute(Qt::WA_TranslucentBackground);
-    imMaru_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imMaru_ = new TCircleMark(QPixmap(assets::CirclePicture()), this);
     imMaru_->hide();
 
     form2_ = std::make_unique<TForm2>(*this);
@@ -145,6 +142,7 @@ void TForm1::BuildLayout() {
     // The board side: the countdown band with the memo tools, then the board.
     pnSudoku_ = Panel(this, QRect(mapWidth, 0, kSudokuWidth, topHeight));
     auto* breakLabel = new QLabel(QStringLiteral("a short break"), pnSudoku_);
+    breakLabel->setFont(PixelFont(fonts::kWindowFace, 20, false));
     breakLabel->setGeometry(0, kBandHeight, kSudokuWidth, topHeight - kBandHeight);
     breakLabel->setAlignment(Qt::AlignCenter);
     toolBar1_ = new QToolBar(pnSudoku_);

@@ -82,7 +82,7 @@ class TForm1 final : public QWidget {
     std::int64_t TimeLimit() const { return timeLimit_; }
     QTimer& CountdownTimer() { return *tmNokavira_; }
     QTimer& EventTimer() { return *tmEvent_; }
-    QLabel& Circle() { return *imMaru_; }
+    QWidget& Circle() { return *imMaru_; }
 
     void acEraseMemoExecute();
     void acPenColorExecute();
@@ -182,7 +182,7 @@ class TForm1 final : public QWidget {
     bool judging_ = false;
     QTimer* tmNokavira_ = nullptr;
     QTimer* tmEvent_ = nullptr;
-    QLabel* imMaru_ = nullptr;
+    QWidget* imMaru_ = nullptr;
     std::unique_ptr<TCuePlayer> cues_;
 
     std::unique_ptr<TForm2> form2_;

@@ -102,7 +102,10 @@ void TForm1::StartRound(int kind) {
     sudoku_->Board().Fix();
     TCell cell{-1, -1};
     int digit = 0;
-    if (sudoku_->Board().FindAnswer(cell, digit)) {
+    const bool found = sudoku_->Board().FindAnswer(cell, digit);
+    // The answer's search leaves its level behind; the player's own moves are recorded as 0.
+    sudoku_->Board().SetCurrentTechnique(0);
+    if (found) {
         forcedCell_ = cell;
         forcedDigit_ = digit;
         StartCountdown();

@@ -88,6 +88,16 @@ QString N(int v) {
     return QString::number(v);
 }
 
+// With E2E_SCREENSHOTS set to a folder, the screen at this moment as FOLDER/name.png.
+void Shot(const char* name) {
+    const QString folder = qEnvironmentVariable("E2E_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    Sleep(400);
+    QProcess::execute(
+        QStringLiteral("import"),
+        {"-window", "root", QDir(folder).filePath(QString::fromLatin1(name) + ".png")});
+}
+
 void Click(QPoint p) {
     Xdo({"mousemove", "--sync", N(p.x()), N(p.y())});
     Sleep(60);
@@ -178,6 +188,7 @@ TCell WrongCell(TForm1& form) {
 void PlayFirstStart(TForm1& form) {
     // 1. The name prompt, then the character dialog, then the first round at once.
     Check(WaitFor([] { return ModalIs<QInputDialog>(); }), "the name prompt appears");
+    Shot("first-start");
     Xdo({"type", "--delay", "60", kName});
     Xdo({"key", "Return"});
     Check(WaitFor([] { return ModalIs<TForm3>(); }), "the character dialog appears");
@@ -190,6 +201,7 @@ void PlayFirstStart(TForm1& form) {
     Check(WaitFor([&] { return form.CountdownLabel().text() != caption; }, 3000),
           "the countdown counts down");
     Check(OnGui([&] { return form.Sudoku().Count(); }) >= 12, "the board shows the puzzle");
+    Shot("running-round");
 
     // 2. The right move: success, the circle, station 1, the player dialog; continue.
     const TMove answer = OnGui([&] { return form.ForcedMove(); });
@@ -198,6 +210,7 @@ void PlayFirstStart(TForm1& form) {
     Check(WaitFor([] { return ModalIs<TForm2>(); }),
           "after the right move the player dialog opens");
     Check(OnGui([&] { return Station(form); }) == 1, "the player is at station 1");
+    Shot("judged-round");
     Check(OnGui([&] { return form.Circle().isVisible(); }),
           "the circle lies over the judged piece");
     Click(OnGui([] { return ButtonInModal(QStringLiteral("continue")); }));
@@ -217,6 +230,7 @@ void PlayFirstStart(TForm1& form) {
     });
     Check(message.contains(QStringLiteral("必然の一手を探してください")),
           "the message asks for the forced move");
+    Shot("wrong-move");
     Xdo({"key", "Return"});
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "after the failure the player dialog opens");
     Check(OnGui([&] { return form.Sudoku().Board().Matrix().GetValue(next.Col, next.Row); }) ==
@@ -234,6 +248,7 @@ void PlayFirstStart(TForm1& form) {
     Check(WaitFor([&] { return form.Paused() && !form.Sudoku().isVisible(); }),
           "pausing hides the board");
     const QString frozen = OnGui([&] { return form.CountdownLabel().text(); });
+    Shot("paused");
     Sleep(2500);
     Check(OnGui([&] { return form.CountdownLabel().text(); }) == frozen,
           "the countdown is frozen while paused");
@@ -267,6 +282,7 @@ void PlayAgain(TForm1& form) {
     Click(item);
     Check(WaitFor([&] { return form.PlayerDialog().lbSelect->text() == kName; }),
           "the saved player can be chosen");
+    Shot("player-dialog");
     Check(OnGui([&] { return form.PlayerDialog().ShownStation(); }) == saved,
           "the dialog shows the saved station " + std::to_string(saved));
     std::printf("station %d\n", saved);

@@ -184,6 +184,8 @@ TEST_F(RoundTest, ARightMoveMovesThePlayerOn) {
     EXPECT_EQ(Player().Station, 4);
     EXPECT_EQ(SavedStation(), 4);
     EXPECT_EQ(sound.played.back(), QStringLiteral("Trumpet0003"));
+    const THistories& moves = window->Sudoku().Board().Histories();
+    EXPECT_EQ(moves.Items(moves.Count() - 1).Technique(), 0);  // the player's move
     EXPECT_FALSE(window->CountdownTimer().isActive());
     EXPECT_FALSE(window->Sudoku().isEnabled());
     EXPECT_TRUE(dialogs.Messages.empty());
@@ -326,4 +328,20 @@ TEST_F(RoundTest, TheDeferredStartStartsARound) {
     window->tmEventTimer();
     EXPECT_FALSE(window->EventTimer().isActive());
     EXPECT_TRUE(window->CountdownTimer().isActive());
+}
+
+TEST_F(RoundTest, EveryGivenOfANewRoundIsFixedOnScreen) {
+    Open(0, 8);
+    for (int round = 0; round < 4; ++round) {
+        window->StartRound(1 + round % 3);
+        const TMove answer = window->ForcedMove();
+        Move(answer.Digit, answer.Col, answer.Row);
+        window->StartRound(2);
+        for (int i = 0; i < TBoard::kPieceCount; ++i) {
+            const TPiece& piece = window->Sudoku().Board().Pieces(i);
+            if (!piece.OnGrid()) continue;
+            EXPECT_TRUE(window->Sudoku().NumberPiece(i)->Fixed())
+                    << "round " << round << " piece " << i;
+        }
+    }
 }
