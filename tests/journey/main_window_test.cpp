@@ -13,6 +13,7 @@
 #include "journey/player_dialog.h"
 #include "journey/route_map.h"
 #include "journey/route_tables.h"
+#include "journey/window_test_support.h"
 #include "logic/random.h"
 #include "platform/clock.h"
 #include "storage/data_file.h"
@@ -20,43 +21,17 @@
 
 namespace {
 
-class FixedClock final : public TClock {
-  public:
-    std::int64_t NowMs() const override { return now; }
-    std::int64_t now = 1'000'000;
-};
-
-struct WindowTest : ::testing::Test {
-    QTemporaryDir folder;
+struct WindowTest : ::testing::Test, TGameFolder {
     TFakeDialogs dialogs;
-    FixedClock clock;
-
-    std::string DataFile() const {
-        return folder.filePath(QStringLiteral("senkaro.ini")).toStdString();
-    }
+    TManualClock clock;
 
     std::unique_ptr<TForm1> MakeWindow() {
         TServices services;
         services.Dialogs = &dialogs;
         services.Clock = &clock;
         services.DataFile = DataFile();
-        services.HelpFile = folder.filePath(QStringLiteral("senkaro.html"));
+        services.HelpFile = HelpFile();
         return std::make_unique<TForm1>(services);
-    }
-
-    void WritePlayers(const QStringList& lines) {
-        TRecordingReporter reporter;
-        TDataFile file(DataFile(), reporter);
-        file.WriteSection("userdata", lines);
-        file.Close();
-    }
-
-    QStringList ReadPlayers() {
-        TRecordingReporter reporter;
-        TDataFile file(DataFile(), reporter);
-        QStringList lines;
-        file.ReadSection("userdata", lines);
-        return lines;
     }
 };
 

@@ -16,17 +16,13 @@
 #include "journey/fake_dialogs.h"
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
+#include "journey/window_test_support.h"
 #include "platform/clock.h"
 #include "platform/document_opener.h"
 #include "storage/data_file.h"
 #include "storage/storage_test_support.h"
 
 namespace {
-
-class StillClock final : public TClock {
-  public:
-    std::int64_t NowMs() const override { return 1000; }
-};
 
 class FakeOpener final : public TDocumentOpener {
   public:
@@ -39,25 +35,14 @@ class FakeOpener final : public TDocumentOpener {
     }
 };
 
-struct DialogTest : ::testing::Test {
-    QTemporaryDir folder;
+struct DialogTest : ::testing::Test, TGameFolder {
     TFakeDialogs dialogs;
-    StillClock clock;
+    TManualClock clock;
     FakeOpener opener;
     std::unique_ptr<TForm1> window;
 
-    std::string DataFile() const {
-        return folder.filePath(QStringLiteral("senkaro.ini")).toStdString();
-    }
-    QString HelpFile() const { return folder.filePath(QStringLiteral("senkaro.html")); }
-
     void Open(const QStringList& players) {
-        if (!players.isEmpty()) {
-            TRecordingReporter reporter;
-            TDataFile file(DataFile(), reporter);
-            file.WriteSection("userdata", players);
-            file.Close();
-        }
+        if (!players.isEmpty()) WritePlayers(players);
         TServices services;
         services.Dialogs = &dialogs;
         services.Clock = &clock;

@@ -15,6 +15,7 @@
 #include "journey/fake_dialogs.h"
 #include "journey/main_window.h"
 #include "journey/round_rules.h"
+#include "journey/window_test_support.h"
 #include "logic/random.h"
 #include "platform/clock.h"
 #include "platform/sound_player.h"
@@ -23,12 +24,6 @@
 #include "storage/storage_test_support.h"
 
 namespace {
-
-class ManualClock final : public TClock {
-  public:
-    std::int64_t NowMs() const override { return now; }
-    std::int64_t now = 5'000'000;
-};
 
 // Keeps the names of the sounds played.
 class RecordingPlayer final : public TSoundPlayer {
@@ -47,30 +42,18 @@ class RecordingPlayer final : public TSoundPlayer {
     }
 };
 
-struct RoundTest : ::testing::Test {
-    QTemporaryDir folder;
+struct RoundTest : ::testing::Test, TGameFolder {
     TFakeDialogs dialogs;
-    ManualClock clock;
+    TManualClock clock;
     RecordingPlayer sound;
     std::unique_ptr<TForm1> window;
 
-    std::string DataFile() const {
-        return folder.filePath(QStringLiteral("senkaro.ini")).toStdString();
-    }
-
     // One player at a level and station with checkpoints 5, 20 and 52, selected.
     void Open(int level, int station) {
-        TRecordingReporter reporter;
-        {
-            TDataFile file(DataFile(), reporter);
-            file.WriteSection(
-                "userdata",
-                QStringList{QStringLiteral("旅人=%1,%2,\"5,20,52\",\"2026/12/01 10:00:00\",%3")
-                                .arg(level)
-                                .arg(station)
-                                .arg(3 * level)});
-            file.Close();
-        }
+        WritePlayers({QStringLiteral("旅人=%1,%2,\"5,20,52\",\"2026/12/01 10:00:00\",%3")
+                          .arg(level)
+                          .arg(station)
+                          .arg(3 * level)});
         TServices services;
         services.Dialogs = &dialogs;
         services.Clock = &clock;
@@ -85,13 +68,9 @@ struct RoundTest : ::testing::Test {
 
     const TSenkaroUser& Player() { return window->Users().Items(0); }
 
-    int SavedStation() {
-        TRecordingReporter reporter;
-        TDataFile file(DataFile(), reporter);
-        QStringList lines;
-        file.ReadSection("userdata", lines);
+    int SavedStation() const {
         TSenkaroUser user;
-        user.FromText(lines.value(0));
+        user.FromText(ReadPlayers().value(0));
         return user.Station;
     }
 
@@ -341,7 +320,7 @@ TEST_F(RoundTest, EveryGivenOfANewRoundIsFixedOnScreen) {
             const TPiece& piece = window->Sudoku().Board().Pieces(i);
             if (!piece.OnGrid()) continue;
             EXPECT_TRUE(window->Sudoku().NumberPiece(i)->Fixed())
-                    << "round " << round << " piece " << i;
+                << "round " << round << " piece " << i;
         }
     }
 }
