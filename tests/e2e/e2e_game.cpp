@@ -130,6 +130,13 @@ QWidget* ActionButton(TForm1& form, QAction& action) {
     return nullptr;
 }
 
+// The close button of the tool band.
+QPoint CloseButton(TForm1& form) {
+    for (QAction* a : form.findChildren<QAction*>())
+        if (a->toolTip() == QStringLiteral("終わる Close")) return CentreOf(ActionButton(form, *a));
+    return {};
+}
+
 template <typename T>
 bool ModalIs() {
     return dynamic_cast<T*>(QApplication::activeModalWidget()) != nullptr;
@@ -257,12 +264,7 @@ void PlayFirstStart(TForm1& form) {
           "resuming shows the board");
 
     // 5. Quit during the round's first minute: no question, nothing lost.
-    Click(OnGui([&] {
-        for (QAction* a : form.findChildren<QAction*>())
-            if (a->toolTip() == QStringLiteral("終わる Close"))
-                return CentreOf(ActionButton(form, *a));
-        return QPoint();
-    }));
+    Click(OnGui([&] { return CloseButton(form); }));
     Check(WaitFor([&] { return !form.isVisible(); }), "closing in the first minute asks nothing");
 }
 
@@ -289,12 +291,7 @@ void PlayAgain(TForm1& form) {
     Click(OnGui([] { return ButtonInModal(QStringLiteral("close")); }));
     Check(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }),
           "close leaves the dialog");
-    Click(OnGui([&] {
-        for (QAction* a : form.findChildren<QAction*>())
-            if (a->toolTip() == QStringLiteral("終わる Close"))
-                return CentreOf(ActionButton(form, *a));
-        return QPoint();
-    }));
+    Click(OnGui([&] { return CloseButton(form); }));
     Check(WaitFor([&] { return !form.isVisible(); }), "the window closes between rounds");
 }
 
