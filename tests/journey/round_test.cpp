@@ -15,6 +15,7 @@
 #include "journey/fake_dialogs.h"
 #include "journey/main_window.h"
 #include "journey/round_rules.h"
+#include "journey/sound_cues.h"
 #include "journey/window_test_support.h"
 #include "logic/random.h"
 #include "platform/clock.h"
@@ -323,4 +324,33 @@ TEST_F(RoundTest, EveryGivenOfANewRoundIsFixedOnScreen) {
                 << "round " << round << " piece " << i;
         }
     }
+}
+
+TEST(SoundCues, EachCueItsSound) {
+    TRandom random(5);
+    std::set<QString> won;
+    for (int i = 0; i < 100; ++i)
+        won.insert(CueSoundName(0, random));
+    EXPECT_EQ(won, (std::set<QString>{"Trumpet001", "fanfare001"}));
+    EXPECT_EQ(CueSoundName(1, random), QStringLiteral("Trumpet0003"));
+    EXPECT_EQ(CueSoundName(2, random), QStringLiteral("Applause0001"));
+    EXPECT_EQ(CueSoundName(3, random), QStringLiteral("chimes"));
+    EXPECT_EQ(CueSoundName(4, random), QStringLiteral("Applause0001"));
+    EXPECT_EQ(CueSoundName(255, random), QStringLiteral("Applause0001"));
+}
+
+TEST(SoundCues, PlayingGoesOnWithoutADeviceOrWithABrokenImage) {
+    // On a machine without sound this must neither hang nor fail; with sound the second cue
+    // cuts the first off.
+    TAudioSinkPlayer player;
+    TCuePlayer cues(&player);
+    cues.PlayCue(3);
+    cues.PlayCue(1);
+    player.Play(QByteArray("RIFF....WAVE"));
+    player.Play(QByteArray());
+    RecordingPlayer recorder;
+    TCuePlayer recorded(&recorder);
+    recorded.PlayCue(3);
+    recorded.PlayCue(2);
+    EXPECT_EQ(recorder.played, (std::vector<QString>{"chimes", "Applause0001"}));
 }
