@@ -5,6 +5,7 @@
 
 #include "journey/dialogs.h"
 #include "journey/main_window.h"
+#include "platform/beep.h"
 #include "platform/clock.h"
 #include "platform/document_opener.h"
 #include "platform/fonts.h"
@@ -15,9 +16,11 @@ int main(int argc, char* argv[]) {
     fonts::InstallSubstitutions();
 
     TSystemClock clock;
+    TSystemBeep beep;
     TDesktopDocumentOpener opener;
     TServices services;
     services.Clock = &clock;
+    services.Beep = &beep;
     services.Opener = &opener;
     services.HelpFile =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("senkaro.html"));

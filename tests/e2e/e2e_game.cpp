@@ -35,6 +35,7 @@
 #include "journey/dialogs.h"
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
+#include "platform/beep.h"
 #include "platform/clock.h"
 #include "platform/document_opener.h"
 #include "platform/fonts.h"
@@ -316,12 +317,14 @@ int main(int argc, char* argv[]) {
     fonts::InstallSubstitutions();
 
     TSystemClock clock;
+    TSystemBeep beep;
     TDesktopDocumentOpener opener;
     TQtDialogs dialogs(nullptr, QStringLiteral("千花路五十三次 巡数 一人旅"));
     TAudioSinkPlayer sound;
     TServices services;
     services.Dialogs = &dialogs;
     services.Clock = &clock;
+    services.Beep = &beep;
     services.Sound = &sound;
     services.Opener = &opener;
     TForm1 form(services);

@@ -2,11 +2,13 @@
 // map, the gallery, the position text and the character dialog.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "board/sudoku.h"
 #include "journey/character_dialog.h"
 #include "journey/fake_dialogs.h"
 #include "journey/main_window.h"
@@ -196,4 +198,21 @@ TEST(RouteTables, NamesAsTheGameShowsThem) {
     EXPECT_EQ(LevelName(2), QStringLiteral("大名行列（上級）"));
     EXPECT_EQ(LevelName(7), QStringLiteral("大名行列（上級）"));
     EXPECT_EQ(CharacterName(8), QStringLiteral("おりん"));
+}
+
+TEST_F(WindowTest, MemoToolsReachTheBoard) {
+    auto window = MakeWindow();
+    dialogs.Colors = {QColor(0, 128, 255), std::nullopt};
+    window->acPenColorExecute();
+    EXPECT_EQ(window->Sudoku().PenColor(), QColor(0, 128, 255));
+    window->acPenColorExecute();  // cancelled: unchanged
+    EXPECT_EQ(window->Sudoku().PenColor(), QColor(0, 128, 255));
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->toolTip() == QStringLiteral("消しゴム eraser mode")) action->trigger();
+    }
+    EXPECT_EQ(window->Sudoku().PenMode(), 1);
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->toolTip() == QStringLiteral("ペン書き pen mode")) action->trigger();
+    }
+    EXPECT_EQ(window->Sudoku().PenMode(), 0);
 }

@@ -18,6 +18,7 @@
 #include "journey/sound_cues.h"
 #include "journey/window_test_support.h"
 #include "logic/random.h"
+#include "platform/beep.h"
 #include "platform/clock.h"
 #include "platform/sound_player.h"
 #include "resource_names.h"
@@ -43,7 +44,14 @@ class RecordingPlayer final : public TSoundPlayer {
     }
 };
 
+class CountingBeep final : public TBeep {
+  public:
+    int beeps = 0;
+    void Beep() override { ++beeps; }
+};
+
 struct RoundTest : ::testing::Test, TGameFolder {
+    CountingBeep beep;
     TFakeDialogs dialogs;
     TManualClock clock;
     RecordingPlayer sound;
@@ -59,6 +67,7 @@ struct RoundTest : ::testing::Test, TGameFolder {
         services.Dialogs = &dialogs;
         services.Clock = &clock;
         services.Sound = &sound;
+        services.Beep = &beep;
         services.DataFile = DataFile();
         window = std::make_unique<TForm1>(services);
         window->Sudoku().SetPaced(false);
@@ -199,6 +208,7 @@ TEST_F(RoundTest, AWrongDigitInTheRightCellFails) {
     ASSERT_NE(wrongDigit, 0);
     const int before = window->Sudoku().Board().Histories().Count();
     Move(wrongDigit, answer.Col, answer.Row);
+    EXPECT_EQ(beep.beeps, 1);  // the judge beeps; the board took the move
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_EQ(
         dialogs.Messages[0],
