@@ -13,12 +13,15 @@ std::uint64_t SplitMix64(std::uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-std::uint64_t RotateLeft(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+std::uint64_t RotateLeft(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 }  // namespace
 
 void TRandom::Seed(std::uint64_t seed) {
-    for (auto& word : state_) word = SplitMix64(seed);
+    for (auto& word : state_)
+        word = SplitMix64(seed);
 }
 
 std::uint64_t TRandom::Next() {
@@ -51,7 +54,9 @@ TRandom& ProgramRandom() {
     return generator;
 }
 
-void SeedProgramRandom(std::uint64_t seed) { ProgramRandom().Seed(seed); }
+void SeedProgramRandom(std::uint64_t seed) {
+    ProgramRandom().Seed(seed);
+}
 
 void SeedProgramRandomFromClock() {
     SeedProgramRandom(

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class TRandom {
-public:
+  public:
     explicit TRandom(std::uint64_t seed = 0) { Seed(seed); }
 
     void Seed(std::uint64_t seed);
@@ -21,7 +21,7 @@ public:
 
     std::uint64_t Next();
 
-private:
+  private:
     std::uint64_t state_[4]{};
 };
 
