@@ -121,6 +121,7 @@ class TForm1 final : public QWidget {
     void AskFirstPlayer();
     void ShowCharacter(int character);
     void ConnectJudge(bool connected);
+    bool IsCheckpoint(int station) const;
     void LayCircleOver(int pieceIndex);
     void TakeCircleBack();
     void ShowRoundActions(bool running);

@@ -30,6 +30,19 @@ const QString kGiveUpQuestion = QStringLiteral(
 
 constexpr std::int64_t kFreeCloseMs = 60000;
 
+// Runs its function when the scope ends, however it ends.
+template <typename F>
+class TScopeExit {
+  public:
+    explicit TScopeExit(F f) : f_(std::move(f)) {}
+    ~TScopeExit() { f_(); }
+    TScopeExit(const TScopeExit&) = delete;
+    TScopeExit& operator=(const TScopeExit&) = delete;
+
+  private:
+    F f_;
+};
+
 // The hourglass while a puzzle is made, the arrow again however the making ends.
 class TBusyCursor {
   public:
@@ -40,6 +53,11 @@ class TBusyCursor {
 };
 
 }  // namespace
+
+bool TForm1::IsCheckpoint(int station) const {
+    return std::find(checkpointList_.begin(), checkpointList_.end(), station) !=
+           checkpointList_.end();
+}
 
 std::int64_t TForm1::Now() const {
     return services_.Clock->NowMs();
@@ -93,10 +111,7 @@ void TForm1::StartRound(int kind) {
     TDrawnTemplate drawn = DrawTemplate(kind, ProgramRandom());
     {
         ConnectJudge(false);
-        struct TReconnect {
-            TForm1* form;
-            ~TReconnect() { form->ConnectJudge(true); }
-        } reconnect{this};
+        const TScopeExit reconnect([this] { ConnectJudge(true); });
         sudoku_->Board().MakePuzzle(drawn.Text);
     }
     sudoku_->Board().Fix();
@@ -139,10 +154,7 @@ void TForm1::tmNokaviraTimer() {
 void TForm1::SudokuChanged() {
     if (judging_) return;
     judging_ = true;
-    struct TClearFlag {
-        bool& flag;
-        ~TClearFlag() { flag = false; }
-    } clear{judging_};
+    const TScopeExit clear([this] { judging_ = false; });
 
     TakeCircleBack();
     const THistories& histories = sudoku_->Board().Histories();
@@ -172,9 +184,7 @@ void TForm1::EndRound(bool success) {
         LayCircleOver(histories.Items(histories.Count() - 1).Index());
         user.Advance();
         QCoreApplication::processEvents();
-        const bool big = user.Station == kLastStation ||
-                         std::find(checkpointList_.begin(), checkpointList_.end(), user.Station) !=
-                             checkpointList_.end();
+        const bool big = user.Station == kLastStation || IsCheckpoint(user.Station);
         cues_->PlayCue(big ? 0 : 1);
     } else {
         ShowAnswer();
@@ -192,10 +202,7 @@ void TForm1::EndRound(bool success) {
 
 void TForm1::ShowAnswer() {
     ConnectJudge(false);
-    struct TReconnect {
-        TForm1* form;
-        ~TReconnect() { form->ConnectJudge(true); }
-    } reconnect{this};
+    const TScopeExit reconnect([this] { ConnectJudge(true); });
     // The undone wrong move still stands in the history as its redo tail; the answer replaces
     // it, so the cursor, not the count, tells whether a move was played.
     const int before = sudoku_->Board().Histories().Floater();
@@ -227,9 +234,7 @@ bool TForm1::FormClose() {
     SetPaused(true);
     const std::int64_t played = pauseStart_ - startTick_;
     const TSenkaroUser& user = users_.Items(currentUser_);
-    const bool atCheckpoint = std::find(checkpointList_.begin(), checkpointList_.end(),
-                                        user.Station) != checkpointList_.end();
-    if (played < kFreeCloseMs || atCheckpoint) return true;
+    if (played < kFreeCloseMs || IsCheckpoint(user.Station)) return true;
     if (services_.Dialogs->Ask(kGiveUpQuestion, true) == TAnswer::Yes) {
         users_.Items(currentUser_).StepBack();
         SaveUsers();
