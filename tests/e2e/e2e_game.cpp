@@ -239,6 +239,14 @@ void PlayFirstStart(TForm1& form) {
     Check(message.contains(QStringLiteral("必然の一手を探してください")),
           "the message asks for the forced move");
     Shot("wrong-move");
+    Check(OnGui([&] {
+              int movable = 0;
+              for (int i = 0; i < TBoard::kPieceCount; ++i)
+                  movable += form.Sudoku().Board().Pieces(i).OnGrid() &&
+                             !form.Sudoku().NumberPiece(i)->Fixed();
+              return movable;
+          }) == 1,
+          "only the player's piece is movable on the board");
     Xdo({"key", "Return"});
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "after the failure the player dialog opens");
     Check(OnGui([&] { return form.Sudoku().Board().Matrix().GetValue(next.Col, next.Row); }) ==
