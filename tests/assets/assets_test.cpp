@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "logic/technique_names.h"
 #include "platform/wave.h"
 #include "resource_names.h"
 
@@ -180,17 +181,13 @@ TEST(HelpPage, LiesBesideTheProgramsAsUtf8WithEveryTechnique) {
     const QString text = decoder(bytes);
     ASSERT_FALSE(decoder.hasError());
     EXPECT_TRUE(text.contains(QStringLiteral("<meta charset=\"utf-8\">")));
-    const char* const techniques[] = {"(基本) 最後の１マス just one empty cell",
-                                      "(基本) 残りの１マス only one place left",
-                                      "(初級) 最後の数字 the only missing number",
-                                      "(中級) わたしの予約席 my reserved seat",
-                                      "(中級) あなた方の予約席 your reserved seat",
-                                      "(上級) 我々の予約席 our reserved seat",
-                                      "(上級) 立ち入り禁止 keep off",
-                                      "(上級) 追い出し get out",
-                                      "(難題) 試行錯誤 puzzled"};
-    for (const char* name : techniques)
-        EXPECT_TRUE(text.contains(QString::fromUtf8(name))) << name;
+    // The page names every technique exactly as the game's own table does.
+    for (std::size_t level = 1; level < TechniqueLevelNames.size(); ++level) {
+        const std::string_view name = TechniqueLevelNames[level];
+        EXPECT_TRUE(
+            text.contains(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))))
+            << name;
+    }
     EXPECT_TRUE(text.contains(QStringLiteral("senkaro.ini.damaged")));
     // Self-contained: pictures are embedded, nothing is fetched from elsewhere.
     EXPECT_FALSE(text.contains(QStringLiteral("src=\"http")));
