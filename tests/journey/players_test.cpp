@@ -6,6 +6,7 @@
 
 #include "journey/comma_text.h"
 #include "journey/date_time.h"
+#include "journey/same_user.h"
 #include "journey/senkaro_user.h"
 #include "journey/user_name.h"
 #include "logic/random.h"
@@ -22,15 +23,6 @@ TSenkaroUser MakeUser(const QString& name, int level, int station, const QString
     user.Updated = *date_time::Parse(QStringLiteral("2026/12/08 9:05:07"));
     user.Character = character;
     return user;
-}
-
-void ExpectSameUser(const TSenkaroUser& a, const TSenkaroUser& b) {
-    EXPECT_EQ(a.Name, b.Name);
-    EXPECT_EQ(a.Level, b.Level);
-    EXPECT_EQ(a.Station, b.Station);
-    EXPECT_EQ(a.Checkpoints, b.Checkpoints);
-    EXPECT_EQ(date_time::Format(a.Updated), date_time::Format(b.Updated));
-    EXPECT_EQ(a.Character, b.Character);
 }
 
 }  // namespace
