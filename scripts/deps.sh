@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-ipafont-gothic fonts-ipafont-mincho fonts-kouzan-mouhitsu
-  xvfb xauth xdotool x11-utils imagemagick time
+  xvfb xauth xdotool x11-utils imagemagick time faketime
 )
 
 missing=()

@@ -15,7 +15,7 @@ bool TBoard::CanPlace(int col, int row, int digit) const {
            !matrix_.BoxHas(col, row, digit);
 }
 
-bool TBoard::PlacePiece(int index, int col, int row, bool record) {
+bool TBoard::PlacePiece(int index, int col, int row, bool record, TMoveOrigin origin) {
     // No piece (a digit whose nine pieces all stand on cells) places nothing.
     if (!IsPiece(index)) return false;
     if (col < -1 || col > 8 || row < -1 || row > 8) return false;
@@ -40,7 +40,7 @@ bool TBoard::PlacePiece(int index, int col, int row, bool record) {
     matrix_.SetValue(col, row, p.Digit());
     if (record) histories_.Add(index, from, {col, row}, currentTechnique_);
     StandPiece(index, col, row);
-    if (record && OnChanged) OnChanged();
+    if (record && OnChanged) OnChanged(origin);
     return true;
 }
 

@@ -33,6 +33,9 @@ class TBoardView {
     virtual void PauseBetweenMoves(int /*milliseconds*/) {}
 };
 
+// Who made a recorded move: the player's hand, or the program (loading a puzzle, the solver).
+enum class TMoveOrigin { Player, Program };
+
 struct TPiece {
     int Index = 0;
     int Col = -1;
@@ -64,9 +67,10 @@ class TBoard {
     void SetCurrentTechnique(int level) { currentTechnique_ = level; }
 
     // The single way onto a cell: checks the move rule, updates the position, records the move
-    // when asked, and raises OnChanged for a recorded placement onto a cell. An index that is
-    // no piece (kNoPiece) places nothing and gives false.
-    bool PlacePiece(int index, int col, int row, bool record);
+    // when asked, and raises OnChanged with the move's origin for a recorded placement onto a
+    // cell. An index that is no piece (kNoPiece) places nothing and gives false.
+    bool PlacePiece(int index, int col, int row, bool record,
+                    TMoveOrigin origin = TMoveOrigin::Program);
     void ReturnPiece(int index, bool record);
     bool CanPlace(int col, int row, int digit) const;
 
@@ -117,8 +121,8 @@ class TBoard {
     // and digit mean nothing.
     bool FindAnswer(TCell& cell, int& digit);
 
-    // Raised after a recorded placement onto a cell; empty when disconnected.
-    std::function<void()> OnChanged;
+    // Raised after a recorded placement onto a cell, with its origin; empty when disconnected.
+    std::function<void(TMoveOrigin)> OnChanged;
 
   private:
     static bool IsPiece(int index) { return index >= 0 && index < kPieceCount; }

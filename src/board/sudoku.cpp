@@ -1,13 +1,11 @@
 #include "board/sudoku.h"
 
 #include <algorithm>
+#include <utility>
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QPointer>
 #include <QTimer>
 
 #include "board/candidate_marks.h"
@@ -23,6 +21,7 @@ using layer_images::Wipe;
 namespace {
 
 constexpr int kPieceDelayMs = 7;
+constexpr int kSolverDelayMs = 10;
 
 QColor MarkColour(TMarkColour colour) {
     switch (colour) {
@@ -100,9 +99,11 @@ TSudoku::TSudoku(QWidget* parent)
     setAutoFillBackground(true);
     setCursor(penCursor_);
     board_.SetView(this);
-    board_.OnChanged = [this] {
-        if (OnChanged) OnChanged(this);
+    board_.OnChanged = [this](TMoveOrigin origin) {
+        if (OnChanged) OnChanged(this, origin);
     };
+    connect(&layoutTimer_, &QTimer::timeout, this, [this] { LayOutNextPiece(); });
+    connect(&playTimer_, &QTimer::timeout, this, [this] { PlayNextVisibleMove(); });
 }
 
 TSudoku::~TSudoku() {
@@ -138,59 +139,72 @@ void TSudoku::SetKeyState(const TKeyState* keys) {
 // --- Layout ----------------------------------------------------------------------------------
 
 void TSudoku::Start() {
-    if (starting_) return;
-    starting_ = true;
-    QPointer<TSudoku> alive(this);
     // The pieces are made anew: none may be held by a drag.
     EndMouseWork();
+    layoutTimer_.stop();
+    starting_ = true;
 
     geometry_ = TBoardGeometry::ForSize(size());
     gridLayer_ = TransparentLayer(size());
     DrawGrid(gridLayer_, geometry_, LayerFont(font()));
-    update();
-    // The grid shows before the pieces appear.
-    Breathe(0);
-    if (!alive) return;
-
-    CreatePieces();
-    if (!alive) return;
-
     hintLayer_ = TransparentLayer(size());
-    DrawStatus();
-    starting_ = false;
-}
-
-void TSudoku::CreatePieces() {
-    QPointer<TSudoku> alive(this);
     DeletePieces();
-    for (int index = 0; index < TBoard::kPieceCount; ++index) {
-        auto* piece = new TNumberPiece(index, this);
-        piece->hide();
-        pieces_[static_cast<std::size_t>(index)] = piece;
-        piece->resize(geometry_.PieceSize());
-        piece->SetHome(geometry_.Home(index));
-        piece->SetDragFrom(piece->Home());
-        // A board laid out again shows its pieces where the model has them.
-        PieceMoved(index);
-        PieceFixedChanged(index);
-        Breathe(kPieceDelayMs);
-        if (!alive) return;
-        piece->installEventFilter(this);
-        piece->show();
-        if (index % 9 == 8) {
-            Breathe(0);
-            if (!alive) return;
-        }
+    DrawStatus();
+    update();
+
+    nextPiece_ = 0;
+    if (!paced_) {
+        while (starting_)
+            LayOutNextPiece();
+        return;
     }
+    // The grid shows first; then the stacks fill one piece a tick while the window works.
+    layoutTimer_.start(kPieceDelayMs);
 }
 
-void TSudoku::Breathe(int milliseconds) {
-    if (!paced_) return;
-    QCoreApplication::processEvents();
-    if (milliseconds <= 0) return;
-    QEventLoop wait;
-    QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
-    wait.exec();
+void TSudoku::LayOutNextPiece() {
+    const int index = nextPiece_++;
+    auto* piece = new TNumberPiece(index, this);
+    pieces_[static_cast<std::size_t>(index)] = piece;
+    piece->resize(geometry_.PieceSize());
+    piece->SetHome(geometry_.Home(index));
+    piece->SetDragFrom(piece->Home());
+    // A board laid out again shows its pieces where the model has them.
+    PieceMoved(index);
+    PieceFixedChanged(index);
+    piece->installEventFilter(this);
+    piece->show();
+    if (nextPiece_ < TBoard::kPieceCount) return;
+    layoutTimer_.stop();
+    starting_ = false;
+    if (OnStarted) OnStarted();
+}
+
+void TSudoku::PlayForcedMovesVisibly(std::function<void()> done) {
+    EndMouseWork();
+    playDone_ = std::move(done);
+    // No hand may move a piece between the solver's moves.
+    enabledBeforePlay_ = isEnabled();
+    setEnabled(false);
+    if (!paced_) {
+        board_.PlayForcedMoves(true);
+        FinishVisiblePlay();
+        return;
+    }
+    playTimer_.start(kSolverDelayMs);
+}
+
+void TSudoku::PlayNextVisibleMove() {
+    const bool played = board_.PlayForcedMoves(false);
+    const TMatrixState state = board_.Matrix().GetState();
+    if (played && state != msSolved && state != msContradiction) return;
+    FinishVisiblePlay();
+}
+
+void TSudoku::FinishVisiblePlay() {
+    playTimer_.stop();
+    setEnabled(enabledBeforePlay_);
+    if (const std::function<void()> done = std::exchange(playDone_, nullptr)) done();
 }
 
 // --- What the model tells ----------------------------------------------------------------------
@@ -371,7 +385,7 @@ void TSudoku::PieceMouseUp(TNumberPiece& piece, const QMouseEvent& event) {
     // The drop target is the cell under the pointer, not under the piece's outline.
     const QPoint pointer = piece.mapToParent(event.position().toPoint());
     if (const auto cell = geometry_.DropCell(pointer, size()))
-        board_.PlacePiece(piece.Index(), cell->Col, cell->Row, true);
+        board_.PlacePiece(piece.Index(), cell->Col, cell->Row, true, TMoveOrigin::Player);
     else
         board_.ReturnPiece(piece.Index(), true);
 }

@@ -16,6 +16,7 @@
 #include <QColor>
 #include <QCursor>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -43,10 +44,13 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
 
     // --- Published ------------------------------------------------------------------------
 
-    // Lays out the grid for the board's present size and creates the 81 pieces digit by digit,
-    // letting the window work between them; then the status. Call once the board has its final
-    // size. It does not touch the position, the history or the memo.
+    // Lays out the grid and the status for the board's present size and creates the 81 pieces
+    // digit by digit: paced, one piece a timer tick while the window goes on working, and
+    // OnStarted is raised once the last piece stands; unpaced, straight through. Call once the
+    // board has its final size. It does not touch the position, the history or the memo.
     void Start();
+    bool Starting() const { return starting_; }
+    std::function<void()> OnStarted;
     void Fix() { board_.Fix(); }
     void UnFix() { board_.UnFix(); }
     void Clear() { board_.Clear(); }
@@ -61,9 +65,9 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     // 0 pen, 1 eraser; the board's cursor follows.
     int PenMode() const { return pen_.PenMode(); }
     void SetPenMode(int mode);
-    // Raised after a recorded placement onto a cell, with the board as sender; empty when
-    // disconnected.
-    std::function<void(TSudoku* sender)> OnChanged;
+    // Raised after a recorded placement onto a cell, with the board as sender and the move's
+    // origin; empty when disconnected.
+    std::function<void(TSudoku* sender, TMoveOrigin origin)> OnChanged;
 
     // --- The model, for the round -----------------------------------------------------------
 
@@ -74,6 +78,10 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     void MakePuzzle(std::string& text) { board_.MakePuzzle(text); }
     bool FindAnswer(TCell& cell, int& digit) { return board_.FindAnswer(cell, digit); }
     TMatrixState PlayNextMove(bool deep) { return board_.PlayNextMove(deep); }
+    // The solver's basic moves one by one, a timer tick apart, until none is left or the
+    // position is solved or contradictory; then `done`. The board is disabled meanwhile.
+    // Unpaced, straight through.
+    void PlayForcedMovesVisibly(std::function<void()> done);
     // The widget of piece i; null before Start.
     TNumberPiece* NumberPiece(int index) const;
     const TBoardGeometry& Geometry() const { return geometry_; }
@@ -92,8 +100,7 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
 
     // --- Seams for tests and tools --------------------------------------------------------
 
-    // Unpaced, Start and the solver's continuous play run straight through without letting
-    // the window work in between.
+    // Unpaced, Start and the solver's visible play run straight through, without timers.
     void SetPaced(bool paced) { paced_ = paced; }
     // Null restores the system's.
     void SetBeep(TBeep* beep);
@@ -114,17 +121,18 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     void PieceFixedChanged(int index) override;
     void PieceSnappedBack(int index) override;
     void Beep() override;
-    void PauseBetweenMoves(int milliseconds) override { Breathe(milliseconds); }
+    // The model's continuous play runs straight through; visible play is paced by a timer.
+    void PauseBetweenMoves(int /*milliseconds*/) override { update(); }
     // TMemoPenHost
     QSize LayerSize() const override { return size(); }
     QColor BackgroundColor() const override;
     QImage CaptureBoard() override { return grab().toImage(); }
     void LayersChanged(const QRect& area) override;
 
-    void CreatePieces();
+    void LayOutNextPiece();
     void DeletePieces();
-    // Lets the window work, then waits; nothing when unpaced.
-    void Breathe(int milliseconds);
+    void PlayNextVisibleMove();
+    void FinishVisiblePlay();
     void PieceMouseDown(TNumberPiece& piece, const QMouseEvent& event);
     void PieceMouseMove(TNumberPiece& piece, const QMouseEvent& event);
     void PieceMouseUp(TNumberPiece& piece, const QMouseEvent& event);
@@ -147,6 +155,11 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     const TKeyState* keys_ = nullptr;
     bool paced_ = true;
     bool starting_ = false;
+    int nextPiece_ = 0;
+    QTimer layoutTimer_;
+    QTimer playTimer_;
+    std::function<void()> playDone_;
+    bool enabledBeforePlay_ = false;
     int dragged_ = TBoard::kNoPiece;
     QPoint grab_;
 };

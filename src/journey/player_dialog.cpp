@@ -2,15 +2,18 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "journey/dialogs.h"
-#include "journey/main_window.h"
+#include "journey/player_dialog_host.h"
 #include "journey/route_tables.h"
-#include "journey/user_name.h"
+#include "journey/senkaro_user.h"
+#include "journey/text_fit.h"
+#include "journey/user_name_prompt.h"
 #include "platform/fonts.h"
 #include "resource_names.h"
 
@@ -23,9 +26,13 @@ QFont BoldFont(const QString& family, int pixels) {
     return font;
 }
 
+constexpr int kStationPixels = 21;
+constexpr int kLevelPixels = 16;
+constexpr int kMinPixels = 11;
+
 }  // namespace
 
-TForm2::TForm2(TForm1& form1) : QDialog(&form1), form1_(form1) {
+TForm2::TForm2(TPlayerDialogHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setWindowTitle(QStringLiteral("千花路５３次 巡数 一人旅"));
     setFixedSize(kClientWidth, kClientHeight);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -47,17 +54,18 @@ TForm2::TForm2(TForm1& form1) : QDialog(&form1), form1_(form1) {
     imCharactor->move(kClientWidth - 128 - 64, kClientHeight - 128 - 20);
 
     lbSelect = new QLabel(this);
-    lbSelect->setGeometry(184, 232, 273, 18);
+    // Under the picture, clear of the emblem in the bottom right corner.
+    lbSelect->setGeometry(184, 232, 252, 18);
     lbSelect->setAlignment(Qt::AlignCenter);
     lbSelect->setFont(BoldFont(fonts::kWindowFace, 16));
 
     lbStation = new QLabel(this);
     lbStation->setGeometry(16, 128, 165, 56);
-    lbStation->setFont(BoldFont(fonts::kWindowFace, 21));
+    lbStation->setFont(BoldFont(fonts::kWindowFace, kStationPixels));
 
     lbLevel = new QLabel(this);
     lbLevel->setGeometry(16, 88, 165, 24);
-    lbLevel->setFont(BoldFont(fonts::kBrushFace, 16));
+    lbLevel->setFont(BoldFont(fonts::kBrushFace, kLevelPixels));
 
     lbCharactor = new QLabel(this);
     lbCharactor->setGeometry(408, 192, 64, 24);
@@ -68,7 +76,7 @@ TForm2::TForm2(TForm1& form1) : QDialog(&form1), form1_(form1) {
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setIcon(QIcon(assets::ActionIcon(10, 16)));
     SpeedButton1->setToolTip(QStringLiteral("案内 help"));
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { form1_.acHelpExecute(); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { host_.OpenHelp(); });
 
     btOK = new QPushButton(QStringLiteral("つづける continue"), this);
     btOK->setGeometry(16, 16, 137, 25);
@@ -94,8 +102,35 @@ void TForm2::btCangeUserClick() {
     pmCangeUser->popup(QCursor::pos());
 }
 
+void TForm2::PrepareToOpen(int currentUser) {
+    const bool chosen = currentUser >= 0 && currentUser < host_.Users().Count();
+    btCangeUser->setEnabled(host_.Users().Count() > 0);
+    NewUserName.clear();
+    SelectedUser = chosen ? currentUser : -1;
+    btOK->setText(chosen ? QStringLiteral("つづける continue") : QStringLiteral("はじめる start"));
+    btOK->setEnabled(chosen);
+    btCangeUser->setText(chosen ? QStringLiteral("人を変える change user")
+                                : QStringLiteral("人を選ぶ select user"));
+    ShowPlayer(SelectedUser);
+}
+
+void TForm2::ShowPlayer(int index) {
+    if (index < 0 || index >= host_.Users().Count()) {
+        ShowName(QString());
+        ShowStation(0);
+        ShowLevel(QString());
+        ShowCharacter(-1);
+        return;
+    }
+    const TSenkaroUser& user = host_.Users().Items(index);
+    ShowName(user.Name);
+    ShowStation(user.Station);
+    ShowLevel(LevelName(user.Level));
+    ShowCharacter(user.Character);
+}
+
 void TForm2::pmCangeUserPopup() {
-    TSenkaroUsers& users = form1_.Users();
+    TSenkaroUsers& users = host_.Users();
     if (users.Count() == 0) return;
     const QList<QAction*> items = pmCangeUser->actions();
     const qsizetype bar = items.indexOf(miNewUserBar);
@@ -112,52 +147,55 @@ void TForm2::pmCangeUserPopup() {
 }
 
 void TForm2::UserItemClick(int index, const QString& caption) {
+    if (index < 0 || index >= host_.Users().Count()) return;
     SelectedUser = index;
-    btOK->setEnabled(index >= 0);
-    lbSelect->setText(caption);
-    if (index < 0 || index >= form1_.Users().Count()) return;
-    const TSenkaroUser& user = form1_.Users().Items(index);
-    ShowCharacter(user.Character);
-    ShowStation(user.Station);
-    SetLevelText(LevelName(user.Level));
+    btOK->setEnabled(true);
+    ShowPlayer(index);
+    ShowName(caption);
 }
 
 void TForm2::newuser1Click() {
-    const std::optional<QString> input =
-        form1_.Dialogs().InputText(QStringLiteral("千花路五十三次 巡数 一人旅"),
-                                   QStringLiteral("ユーザー名 input your name"), QString());
-    if (!input || input->trimmed().isEmpty()) return;
-    const TNameCheck check = ValidateUserName(*input);
-    if (!check.Ok()) {
-        form1_.Dialogs().ShowMessage(*check.Error);
-        return;
-    }
+    const std::optional<QString> name = AskUserName(host_.Dialogs());
+    if (!name) return;
+    NewUserName = *name;
+    NewUserCharacter = host_.ChooseCharacter(0);
+    SelectedUser = host_.Users().Add(*name);
+    host_.Users().Items(SelectedUser).Character = NewUserCharacter;
+    host_.SaveUsers();
     btOK->setEnabled(true);
-    lbSelect->setText(check.Name);
-    NewUserName = check.Name;
-    NewUserCharacter = form1_.ChooseCharacter(0);
-    ShowCharacter(NewUserCharacter);
-    SelectedUser = form1_.Users().Add(check.Name);
-    form1_.Users().Items(SelectedUser).Character = NewUserCharacter;
-    form1_.SaveUsers();
-    ShowStation(0);
-    SetLevelText(LevelName(0));
+    ShowPlayer(SelectedUser);
+}
+
+void TForm2::ShowName(const QString& name) {
+    const QFontMetrics metrics(lbSelect->font());
+    const QString shown = metrics.elidedText(name, Qt::ElideRight, lbSelect->width());
+    lbSelect->setText(shown);
+    lbSelect->setToolTip(shown == name ? QString() : name);
 }
 
 void TForm2::ShowStation(int station) {
     if (station < 0 || station >= kStationCount) return;
     shownStation_ = station;
     imBack->setPixmap(QPixmap(assets::StationPicture(station)));
-    lbStation->setText(StationJapanese(station) + QStringLiteral("(%1)\n").arg(station) +
-                       StationRomanised(station));
+    const QString text = StationJapanese(station) + QStringLiteral("(%1)\n").arg(station) +
+                         StationRomanised(station);
+    lbStation->setFont(FittedFont(BoldFont(fonts::kWindowFace, kStationPixels), text,
+                                  lbStation->size(), kMinPixels));
+    lbStation->setText(text);
 }
 
 void TForm2::ShowCharacter(int character) {
-    if (character < 0 || character > 8) return;
+    if (character < 0 || character > 8) {
+        imCharactor->clear();
+        lbCharactor->clear();
+        return;
+    }
     imCharactor->setPixmap(QPixmap(assets::CharacterPicture(character)));
     lbCharactor->setText(CharacterName(character));
 }
 
-void TForm2::SetLevelText(const QString& text) {
+void TForm2::ShowLevel(const QString& text) {
+    lbLevel->setFont(
+        FittedFont(BoldFont(fonts::kBrushFace, kLevelPixels), text, lbLevel->size(), kMinPixels));
     lbLevel->setText(text);
 }

@@ -1,5 +1,6 @@
 // The player dialog between rounds: continue, close, change or add a player. It shows the
-// chosen player's station picture, level and travel character.
+// chosen player's name, station picture, level and travel character, and works on the players
+// through a TPlayerDialogHost.
 #pragma once
 
 #include <QDialog>
@@ -11,27 +12,26 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class QAction;
-class TForm1;
+class TPlayerDialogHost;
 
 class TForm2 final : public QDialog {
   public:
     static constexpr int kClientWidth = 474;
     static constexpr int kClientHeight = 254;
 
-    // The dialog works on the main window's players.
-    explicit TForm2(TForm1& form1);
+    TForm2(TPlayerDialogHost& host, QWidget* parent);
+
+    // Before every opening: the buttons for a game with or without a current player (-1), and
+    // that player shown.
+    void PrepareToOpen(int currentUser);
+    // The player's name, station, level and character; for -1 the start and no player.
+    void ShowPlayer(int index);
 
     // The change-player menu: refilled with one item per player before it shows.
     void btCangeUserClick();
     void pmCangeUserPopup();
     void UserItemClick(int index, const QString& caption);
     void newuser1Click();
-
-    // The station's picture and its name and number.
-    void ShowStation(int station);
-    // The character's picture and name.
-    void ShowCharacter(int character);
-    void SetLevelText(const QString& text);
 
     int SelectedUser = -1;
     QString NewUserName;
@@ -54,6 +54,11 @@ class TForm2 final : public QDialog {
     int ShownStation() const { return shownStation_; }
 
   private:
-    TForm1& form1_;
+    void ShowStation(int station);
+    void ShowCharacter(int character);
+    void ShowLevel(const QString& text);
+    void ShowName(const QString& name);
+
+    TPlayerDialogHost& host_;
     int shownStation_ = -1;
 };

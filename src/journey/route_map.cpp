@@ -91,11 +91,17 @@ QImage DrawCheckpointGallery(int width, int height, const TRouteMarks& marks,
         const int s = marks.Checkpoints[static_cast<std::size_t>(k)];
         if (s < 0 || s >= kStationCount) continue;
         const TGalleryPlace place = GalleryPlace(width, height, k);
+        const int room = place.PictureRight - place.Left;
         const QString title = QStringLiteral("%1 %2(%3)").arg(k + 1).arg(StationJapanese(s)).arg(s);
-        painter.drawText(place.Left, place.Top + 4 + metrics.ascent(), title);
-        painter.drawText(place.Left + 8, place.Top + 16 + metrics.ascent(), StationRomanised(s));
+        // Two lines of text, then the picture below the second line's descenders.
+        const int first = place.Top + 2;
+        const int second = first + metrics.lineSpacing();
+        painter.drawText(place.Left, first + metrics.ascent(),
+                         metrics.elidedText(title, Qt::ElideRight, room));
+        painter.drawText(place.Left + 8, second + metrics.ascent(),
+                         metrics.elidedText(StationRomanised(s), Qt::ElideRight, room - 8));
         if (marks.ShownStation >= s) {
-            const QRect target(QPoint(place.Left, place.Top + 28),
+            const QRect target(QPoint(place.Left, second + metrics.height() + 2),
                                QPoint(place.PictureRight - 1, place.PictureBottom - 1));
             painter.drawImage(target, picture(s));
         }

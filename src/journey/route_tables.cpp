@@ -47,7 +47,7 @@ const std::array<TStation, kStationCount> kStations = {{
     {u8"宮", "Miya", 226},
     {u8"桑名", "Kuwana", 229},
     {u8"四日市", "Yokkaichi", 235},
-    {u8"石薬師", "iShiyakushi", 241},
+    {u8"石薬師", "Ishiyakushi", 241},
     {u8"庄野", "Shouno", 241},
     {u8"亀山", "Kameyama", 242},
     {u8"関", "Seki", 242},
@@ -57,7 +57,7 @@ const std::array<TStation, kStationCount> kStations = {{
     {u8"石部", "Ishibe", 224},
     {u8"草津", "Kusatsu", 219},
     {u8"大津", "Ootsu", 224},
-    {u8"京都三条大橋", "Kyoko Sanjo Ohashi", 229},
+    {u8"京都三条大橋", "Kyoto Sanjo Ohashi", 229},
 }};
 
 namespace {

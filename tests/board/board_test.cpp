@@ -25,9 +25,13 @@ struct BoardTest : ::testing::Test {
     TBoard board;
     RecordingView view;
     int changes = 0;
+    std::vector<TMoveOrigin> origins;
     BoardTest() {
         board.SetView(&view);
-        board.OnChanged = [this] { ++changes; };
+        board.OnChanged = [this](TMoveOrigin origin) {
+            ++changes;
+            origins.push_back(origin);
+        };
     }
     // Places the top free piece of the digit on the cell, recorded.
     bool Put(int digit, int col, int row) {

@@ -13,9 +13,10 @@ BoardWidgetTest::BoardWidgetTest() {
     board.SetPaced(false);
     board.SetBeep(&beep);
     board.SetKeyState(&keys);
-    board.OnChanged = [this](TSudoku* sender) {
+    board.OnChanged = [this](TSudoku* sender, TMoveOrigin origin) {
         EXPECT_EQ(sender, &board);
         ++changes;
+        lastOrigin = origin;
     };
     board.Start();
 }

@@ -61,6 +61,7 @@ class BoardWidgetTest : public ::testing::Test {
     HeldKeys keys;
     TSudoku board;
     int changes = 0;
+    TMoveOrigin lastOrigin = TMoveOrigin::Program;
 };
 
 inline const QColor kGridGrey(0x80, 0x80, 0x80);

@@ -2,11 +2,14 @@
 // Board 576 x 480: cells 52 x 50, grid at (104, 20). Piece i carries digit i / 9 + 1; piece 44
 // lies on top of the 5s' stack at (32, 222).
 #include <QFontInfo>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "board_widget_fixture.h"
+#include "support/known_positions.h"
 
 namespace {
 
@@ -33,7 +36,7 @@ TEST_F(BoardWidgetTest, StartLaysOutEveryPieceInItsStack) {
     EXPECT_EQ(board.childAt(40, 240), &Piece(kTopFive));
 }
 
-TEST(BoardWidgetStart, PacedLayoutLetsTheWindowWorkWhileTheStacksFill) {
+TEST(BoardWidgetStart, PacedLayoutRunsFromATimerAndSaysWhenItIsDone) {
     TSudoku board;
     board.resize(580, 480);
     const auto shownPieces = [&board] {
@@ -42,18 +45,49 @@ TEST(BoardWidgetStart, PacedLayoutLetsTheWindowWorkWhileTheStacksFill) {
             if (board.NumberPiece(i) && board.NumberPiece(i)->isVisibleTo(&board)) ++n;
         return n;
     };
-    // What a timer of the window sees while Start runs.
+    int started = 0;
+    board.OnStarted = [&] { ++started; };
+    board.Start();
+    // Start returns at once; the stacks fill while the event loop runs, in order.
+    EXPECT_TRUE(board.Starting());
+    EXPECT_LT(shownPieces(), 81);
     std::vector<int> seen;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { seen.push_back(shownPieces()); });
     timer.start(0);
-    board.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return started > 0; }, 5000));
     timer.stop();
+    EXPECT_EQ(started, 1);
+    EXPECT_FALSE(board.Starting());
     EXPECT_EQ(shownPieces(), 81);
-    ASSERT_FALSE(seen.empty());
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
     EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [](int n) { return n > 0 && n < 81; }));
     EXPECT_EQ(board.Geometry().GridLeft, 104);
+}
+
+TEST(BoardWidgetStart, VisibleSolverPlayRunsFromATimerWithTheBoardDisabled) {
+    TSudoku board;
+    board.resize(580, 480);
+    board.SetPaced(false);
+    board.Start();
+    board.SetPaced(true);
+    std::string text = known::kSolvedGrid;
+    for (const int i : {0, 10, 20, 30, 40, 50})
+        text[static_cast<std::size_t>(i)] = '0';
+    board.Board().LayOutPuzzle(text);
+    int programMoves = 0;
+    board.OnChanged = [&](TSudoku*, TMoveOrigin origin) {
+        if (origin == TMoveOrigin::Program) ++programMoves;
+    };
+    bool done = false;
+    board.PlayForcedMovesVisibly([&] { done = true; });
+    EXPECT_FALSE(board.isEnabled());
+    EXPECT_FALSE(done);
+    EXPECT_LT(board.Count(), 81);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
+    EXPECT_EQ(board.Count(), 81);
+    EXPECT_EQ(programMoves, 6);
+    EXPECT_TRUE(board.isEnabled());
 }
 
 TEST_F(BoardWidgetTest, StatusShowsTheCountInNavy) {
@@ -94,6 +128,7 @@ TEST_F(BoardWidgetTest, DragFromStackToCell) {
     EXPECT_FALSE(Piece(kTopFive).Raised());
     EXPECT_EQ(board.Histories().Count(), 1);
     EXPECT_EQ(changes, 1);
+    EXPECT_EQ(lastOrigin, TMoveOrigin::Player);
     EXPECT_EQ(beep.count, 0);
     // The next piece of the stack is the top one now.
     EXPECT_EQ(board.Board().NextFreePiece(5), kTopFive - 1);

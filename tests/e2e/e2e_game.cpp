@@ -6,6 +6,12 @@
 //   e2e_game first   first start in an empty folder: name, character, a right move, a wrong
 //                    move, pause and resume, quit during a round
 //   e2e_game again   start again in the same folder: the saved player at the saved station
+//   e2e_game rules   a saved player at a station off the checkpoints: a close after 75 s of play
+//                    (Cancel: the round runs on), pause toggled every 0.5 s until the round
+//                    ends as a time-out, and a close after 75 s answered Yes (one station back)
+//
+// The rules phase runs under faketime, which speeds up the program's clocks and sleeps; with
+// E2E_SPEED=15 the driver waits in real time all the same, and xdotool runs unfaked.
 //
 // Prints one line per check and "N passed, N failed" at the end; exits 1 when a check failed.
 #include <QAbstractButton>
@@ -45,6 +51,12 @@ namespace {
 
 const QString kName = QStringLiteral("Tabibito");
 
+// How much faster than real time this process's clocks run.
+int Speed() {
+    static const int speed = std::max(1, qEnvironmentVariableIntValue("E2E_SPEED"));
+    return speed;
+}
+
 std::atomic<int> passed{0};
 std::atomic<int> failed{0};
 
@@ -68,11 +80,12 @@ auto OnGui(F f) -> decltype(f()) {
     }
 }
 
+// Sleeps for ms of real time.
 void Sleep(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms * Speed()));
 }
 
-// Waits until the condition holds on the window thread, or the time is up.
+// Waits until the condition holds on the window thread, or the real time is up.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 8000) {
     for (int waited = 0; waited < timeoutMs; waited += 50) {
         if (OnGui(condition)) return true;
@@ -81,8 +94,19 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 8000) {
     return false;
 }
 
+// A helper program in real time, without the faked clock.
+void RunUnfaked(const QString& program, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LD_PRELOAD", "FAKETIME", "DONT_FAKE_MONOTONIC"})
+        env.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    process.waitForFinished(-1);
+}
+
 void Xdo(const QStringList& args) {
-    QProcess::execute(QStringLiteral("xdotool"), args);
+    RunUnfaked(QStringLiteral("xdotool"), args);
 }
 
 QString N(int v) {
@@ -94,9 +118,8 @@ void Shot(const char* name) {
     const QString folder = qEnvironmentVariable("E2E_SCREENSHOTS");
     if (folder.isEmpty()) return;
     Sleep(400);
-    QProcess::execute(
-        QStringLiteral("import"),
-        {"-window", "root", QDir(folder).filePath(QString::fromLatin1(name) + ".png")});
+    RunUnfaked(QStringLiteral("import"),
+               {"-window", "root", QDir(folder).filePath(QString::fromLatin1(name) + ".png")});
 }
 
 void Click(QPoint p) {
@@ -169,7 +192,7 @@ TMoveOnScreen ScreenMove(TForm1& form, int digit, TCell cell) {
 }
 
 int Station(TForm1& form) {
-    return form.Users().Items(std::max(0, form.CurrentUser())).Station;
+    return form.Players().Items(std::max(0, form.CurrentUser())).Station;
 }
 
 bool IsCheckpoint(TForm1& form, int station) {
@@ -183,7 +206,7 @@ bool RoundRunning(TForm1& form) {
 
 // A cell other than the answer's where the answer's digit may stand.
 TCell WrongCell(TForm1& form) {
-    const TMove answer = form.ForcedMove();
+    const TMove answer = form.Round().ForcedMove();
     const TBoard& board = form.Sudoku().Board();
     for (int i = 0; i < 81; ++i) {
         const TCell c{i % 9, i / 9};
@@ -202,7 +225,8 @@ void PlayFirstStart(TForm1& form) {
     Check(WaitFor([] { return ModalIs<TForm3>(); }), "the character dialog appears");
     Click(OnGui([] { return ButtonInModal(QStringLiteral("OK")); }));
     Check(WaitFor([&] { return RoundRunning(form); }), "the first round starts at once");
-    Check(OnGui([&] { return form.PuzzleKind(); }) == 1, "a beginner's first round is of kind 1");
+    Check(OnGui([&] { return form.Round().PuzzleKind(); }) == 1,
+          "a beginner's first round is of kind 1");
     const QString caption = OnGui([&] { return form.CountdownLabel().text(); });
     Check(caption == "2:08" || caption == "2:07",
           "the countdown shows 2:08 (" + caption.toStdString() + ")");
@@ -212,7 +236,7 @@ void PlayFirstStart(TForm1& form) {
     Shot("running-round");
 
     // 2. The right move: success, the circle, station 1, the player dialog; continue.
-    const TMove answer = OnGui([&] { return form.ForcedMove(); });
+    const TMove answer = OnGui([&] { return form.Round().ForcedMove(); });
     Drag(OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).From; }),
          OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).To; }));
     Check(WaitFor([] { return ModalIs<TForm2>(); }),
@@ -226,7 +250,7 @@ void PlayFirstStart(TForm1& form) {
 
     // 3. A wrong move: the message, the answer played and marked, the station as the rules say.
     const int before = OnGui([&] { return Station(form); });
-    const TMove next = OnGui([&] { return form.ForcedMove(); });
+    const TMove next = OnGui([&] { return form.Round().ForcedMove(); });
     const TCell wrong = OnGui([&] { return WrongCell(form); });
     Check(wrong.Col >= 0, "a wrong cell for the answer's digit exists");
     const TMoveOnScreen wrongMove = OnGui([&] { return ScreenMove(form, next.Digit, wrong); });
@@ -246,7 +270,7 @@ void PlayFirstStart(TForm1& form) {
                              !form.Sudoku().NumberPiece(i)->Fixed();
               return movable;
           }) == 1,
-          "only the player's piece is movable on the board");
+          "only the answer's piece is movable on the board");
     Xdo({"key", "Return"});
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "after the failure the player dialog opens");
     Check(OnGui([&] { return form.Sudoku().Board().Matrix().GetValue(next.Col, next.Row); }) ==
@@ -261,7 +285,7 @@ void PlayFirstStart(TForm1& form) {
 
     // 4. Pause and resume: the board hidden, the countdown frozen.
     Click(OnGui([&] { return CentreOf(ActionButton(form, form.PauseAction())); }));
-    Check(WaitFor([&] { return form.Paused() && !form.Sudoku().isVisible(); }),
+    Check(WaitFor([&] { return form.Round().Paused() && !form.Sudoku().isVisible(); }),
           "pausing hides the board");
     const QString frozen = OnGui([&] { return form.CountdownLabel().text(); });
     Shot("paused");
@@ -269,7 +293,7 @@ void PlayFirstStart(TForm1& form) {
     Check(OnGui([&] { return form.CountdownLabel().text(); }) == frozen,
           "the countdown is frozen while paused");
     Click(OnGui([&] { return CentreOf(ActionButton(form, form.PauseAction())); }));
-    Check(WaitFor([&] { return !form.Paused() && form.Sudoku().isVisible(); }),
+    Check(WaitFor([&] { return !form.Round().Paused() && form.Sudoku().isVisible(); }),
           "resuming shows the board");
 
     // 5. Quit during the round's first minute: no question, nothing lost.
@@ -277,10 +301,8 @@ void PlayFirstStart(TForm1& form) {
     Check(WaitFor([&] { return !form.isVisible(); }), "closing in the first minute asks nothing");
 }
 
-void PlayAgain(TForm1& form) {
-    Check(WaitFor([] { return ModalIs<TForm2>(); }), "with a saved player the player dialog opens");
-    Check(OnGui([&] { return form.Users().Count(); }) == 1, "the saved player is loaded");
-    const int saved = OnGui([&] { return form.Users().Items(0).Station; });
+// In the player dialog: the saved player chosen in the change-player menu.
+void ChooseSavedPlayer(TForm1& form) {
     Click(OnGui([] { return ButtonInModal(QStringLiteral("select user")); }));
     Sleep(300);
     // The menu: the new-user item, the separator, then the player.
@@ -293,6 +315,13 @@ void PlayAgain(TForm1& form) {
     Click(item);
     Check(WaitFor([&] { return form.PlayerDialog().lbSelect->text() == kName; }),
           "the saved player can be chosen");
+}
+
+void PlayAgain(TForm1& form) {
+    Check(WaitFor([] { return ModalIs<TForm2>(); }), "with a saved player the player dialog opens");
+    Check(OnGui([&] { return form.Players().Count(); }) == 1, "the saved player is loaded");
+    const int saved = OnGui([&] { return form.Players().Items(0).Station; });
+    ChooseSavedPlayer(form);
     Shot("player-dialog");
     Check(OnGui([&] { return form.PlayerDialog().ShownStation(); }) == saved,
           "the dialog shows the saved station " + std::to_string(saved));
@@ -302,6 +331,68 @@ void PlayAgain(TForm1& form) {
           "close leaves the dialog");
     Click(OnGui([&] { return CloseButton(form); }));
     Check(WaitFor([&] { return !form.isVisible(); }), "the window closes between rounds");
+}
+
+// The player dialog's menu: the saved player chosen, then continue; the round runs.
+void ContinueAsSavedPlayer(TForm1& form) {
+    ChooseSavedPlayer(form);
+    Click(OnGui([&] { return CentreOf(form.PlayerDialog().btOK); }));
+    Check(WaitFor([&] { return RoundRunning(form); }), "the dialog's OK starts a round");
+}
+
+// Waits until the round has been played for ms of the program's time.
+bool WaitForPlay(TForm1& form, std::int64_t ms, const TClock& clock) {
+    return WaitFor([&] { return clock.NowMs() - form.Round().StartTick() >= ms; }, 20000);
+}
+
+QString QuestionShown() {
+    auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget());
+    return box ? box->text() : QString();
+}
+
+void PlayTheRules(TForm1& form, const TClock& clock) {
+    Check(WaitFor([] { return ModalIs<TForm2>(); }), "the player dialog opens");
+    const int start = OnGui([&] { return form.Players().Items(0).Station; });
+    ContinueAsSavedPlayer(form);
+    Shot("rules-round");
+
+    // 1. A close after 75 s of play asks; Cancel lets the round run on.
+    Check(WaitForPlay(form, 75000, clock), "75 s of play pass");
+    Click(OnGui([&] { return CloseButton(form); }));
+    Check(WaitFor([] { return ModalIs<QMessageBox>(); }), "closing after a minute asks");
+    Check(OnGui(QuestionShown).contains(QStringLiteral("すでに１分を過ぎています")),
+          "the question names the minute");
+    Shot("close-question");
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("Cancel")); }));
+    Check(WaitFor([&] { return RoundRunning(form) && form.Sudoku().isVisible(); }),
+          "after Cancel the round runs on");
+    Check(OnGui([&] { return form.isVisible() && Station(form) == start; }),
+          "after Cancel the window and the station stay");
+
+    // 2. Pause toggled every 0.5 s of the program's time: the round still ends by its time.
+    const QPoint pause = OnGui([&] { return CentreOf(ActionButton(form, form.PauseAction())); });
+    Xdo({"mousemove", "--sync", N(pause.x()), N(pause.y())});
+    int toggles = 0;
+    while (OnGui([&] { return form.Round().Active(); }) && toggles < 5000) {
+        Xdo({"click", "1"});
+        ++toggles;
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the program's 0.5 s
+    }
+    Check(WaitFor([] { return ModalIs<TForm2>(); }), "toggling pause ends in a time-out");
+    std::printf("pause toggled %d times\n", toggles);
+    Check(OnGui([&] { return form.CountdownLabel().text(); }) == "0", "the countdown shows 0");
+    Check(OnGui([&] { return Station(form); }) == start - 1, "the time-out costs one station");
+
+    // 3. The next round, closed after 75 s with Yes: one station back, saved, the window gone.
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("continue")); }));
+    Check(WaitFor([&] { return RoundRunning(form); }), "continue starts the next round");
+    Check(WaitForPlay(form, 75000, clock), "75 s of play pass again");
+    Click(OnGui([&] { return CloseButton(form); }));
+    Check(WaitFor([] { return ModalIs<QMessageBox>(); }), "closing asks again");
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("Yes")); }));
+    Check(WaitFor([&] { return !form.isVisible(); }), "Yes closes the window");
+    Check(OnGui([&] { return Station(form); }) == start - 2, "Yes costs one station");
+    std::printf("station %d\n", start - 2);
 }
 
 // Seconds since this process started, from the kernel's own record.
@@ -346,6 +437,8 @@ int main(int argc, char* argv[]) {
     std::thread driver([&] {
         if (phase == QStringLiteral("again"))
             PlayAgain(form);
+        else if (phase == QStringLiteral("rules"))
+            PlayTheRules(form, clock);
         else
             PlayFirstStart(form);
         // Whatever happened, the window goes and the program ends.

@@ -14,7 +14,9 @@
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
 #include "journey/route_map.h"
+#include "journey/route_panel.h"
 #include "journey/route_tables.h"
+#include "journey/text_fit.h"
 #include "journey/window_test_support.h"
 #include "logic/random.h"
 #include "platform/clock.h"
@@ -33,7 +35,9 @@ struct WindowTest : ::testing::Test, TGameFolder {
         services.Clock = &clock;
         services.DataFile = DataFile();
         services.HelpFile = HelpFile();
-        return std::make_unique<TForm1>(services);
+        auto window = std::make_unique<TForm1>(services);
+        window->SetPaced(false);
+        return window;
     }
 };
 
@@ -54,20 +58,23 @@ TEST_F(WindowTest, FirstStartAsksForANameUntilOneIsGiven) {
     };
     auto window = MakeWindow();
     EXPECT_EQ(window->CurrentUser(), -1);
-    window->FormActivate();
+    window->show();
+    Settle();
 
     EXPECT_EQ(dialogs.Prompts.size(), 4u);
     ASSERT_GE(dialogs.Messages.size(), 2u);
     EXPECT_EQ(dialogs.Messages[0], QStringLiteral("ユーザー名は必要です input your name"));
     EXPECT_TRUE(dialogs.Messages[1].contains(QStringLiteral("=")));
 
-    ASSERT_EQ(window->Users().Count(), 1);
+    ASSERT_EQ(window->Players().Count(), 1);
     EXPECT_EQ(window->CurrentUser(), 0);
-    const TSenkaroUser& user = window->Users().Items(0);
+    const TSenkaroUser& user = window->Players().Items(0);
     EXPECT_EQ(user.Name, QStringLiteral("花子"));
     EXPECT_EQ(user.Character, 2);
     EXPECT_EQ(window->CheckpointList().size(), 15u);
-    EXPECT_EQ(window->UserLabel().text(), QStringLiteral("花子"));
+    EXPECT_EQ(window->Journey().UserLabel().text(), QStringLiteral("花子"));
+    // The first round starts at once.
+    EXPECT_EQ(window->Round().State(), TRoundState::Running);
 
     const QStringList saved = ReadPlayers();
     ASSERT_EQ(saved.size(), 1);
@@ -78,44 +85,99 @@ TEST_F(WindowTest, FirstStartAsksForANameUntilOneIsGiven) {
 TEST_F(WindowTest, StartWithPlayersSelectsNobodyAndOpensThePlayerDialog) {
     WritePlayers({"Taro=1,20,\"5,52\",\"2026/12/01 10:00:00\",4"});
     auto window = MakeWindow();
-    EXPECT_EQ(window->Users().Count(), 1);
+    EXPECT_EQ(window->Players().Count(), 1);
     EXPECT_EQ(window->CurrentUser(), -1);
-    EXPECT_EQ(window->UserLabel().text(),
+    EXPECT_EQ(window->Journey().UserLabel().text(),
               QStringLiteral("ゲームをする人を設定しましょう select user"));
     EXPECT_FALSE(window->StartAction().isEnabled());
-    window->FormActivate();
+    window->show();
+    Settle();
     ASSERT_EQ(dialogs.ModalDialogs.size(), 1u);
     EXPECT_EQ(dialogs.ModalDialogs[0], &window->PlayerDialog());
     EXPECT_TRUE(dialogs.Prompts.empty());
 }
 
-TEST_F(WindowTest, SelectingAPlayerWithoutCheckpointsDrawsThemAndAsksForACharacter) {
+TEST_F(WindowTest, ChoosingAPlayerWithoutCheckpointsDrawsThemAndAsksForACharacter) {
     // Level 1 with a character of level 0: a new journey's first selection.
     WritePlayers({"Taro=1,0,,\"2026/12/01 10:00:00\",1"});
-    dialogs.OnModal = [](QDialog&) { return QDialog::Accepted; };
     auto window = MakeWindow();
-    window->SelectUser(0);
+    dialogs.OnModal = [&](QDialog& shown) {
+        if (&shown == &window->PlayerDialog() && window->PlayerDialog().SelectedUser < 0)
+            EXPECT_TRUE(ChoosePlayerInMenu(window->PlayerDialog(), QStringLiteral("Taro")));
+        return QDialog::Accepted;
+    };
+    window->show();
+    Settle();
+    EXPECT_EQ(window->CurrentUser(), 0);
     EXPECT_EQ(window->CheckpointList().size(), 12u);
-    EXPECT_EQ(window->Users().Items(0).Character, 3);  // the level's first, unchanged
-    EXPECT_EQ(window->LevelLabel().text(), QStringLiteral("急ぎ旅（中級）"));
-    EXPECT_TRUE(window->StartAction().isEnabled());
+    EXPECT_EQ(window->Players().Items(0).Character, 3);  // the level's first, unchanged
+    EXPECT_EQ(window->Journey().LevelLabel().text(), QStringLiteral("急ぎ旅（中級）"));
     const QStringList saved = ReadPlayers();
     ASSERT_EQ(saved.size(), 1);
     EXPECT_TRUE(saved[0].endsWith(QStringLiteral(",3")));
 
-    // Selecting again keeps the drawn checkpoints and asks nothing.
+    // Choosing again keeps the drawn checkpoints and asks nothing more.
+    window->EventTimer().stop();
     const auto before = window->CheckpointList();
     const std::size_t modals = dialogs.ModalDialogs.size();
-    window->SelectUser(0);
+    window->OpenDlgAction().trigger();
     EXPECT_EQ(window->CheckpointList(), before);
-    EXPECT_EQ(dialogs.ModalDialogs.size(), modals);
+    EXPECT_EQ(dialogs.ModalDialogs.size(), modals + 1);
+}
+
+TEST_F(WindowTest, EveryTextIsWholeInItsPlace) {
+    // The longest name the game takes, at the stations with the longest names.
+    const QString longName = QStringLiteral("東海道五十三次をゆく旅人花子さんのお連れ");
+    ASSERT_EQ(longName.size(), 20);
+    WritePlayers({longName + QStringLiteral("=2,53,\"5,52\",\"2026/12/01 10:00:00\",6")});
+    auto window = MakeWindow();
+    TRoutePanel& journey = window->Journey();
+    const auto fits = [](const QLabel& label) {
+        return TextFits(label.font(), label.text(), label.contentsRect().size());
+    };
+    const QRect character = journey.CharacterPicture().geometry();
+    for (int station = 0; station < kStationCount; ++station) {
+        journey.ShowPosition(station);
+        const QLabel& position = journey.PositionLabel();
+        EXPECT_TRUE(fits(position)) << station;
+        EXPECT_LE(position.geometry().right(), character.left()) << station;
+        EXPECT_LE(position.geometry().bottom(), journey.height()) << station;
+        EXPECT_GE(position.geometry().left(), 0) << station;
+    }
+    for (int level = 0; level < 3; ++level) {
+        journey.ShowLevel(LevelName(level));
+        EXPECT_TRUE(fits(journey.LevelLabel())) << level;
+        EXPECT_LT(journey.LevelLabel().geometry().right(), journey.width() - 32) << level;
+    }
+    journey.ShowUserName(longName);
+    EXPECT_TRUE(fits(journey.UserLabel()));
+    EXPECT_TRUE(journey.UserLabel().text() == longName ||
+                journey.UserLabel().toolTip() == longName);
+
+    // The player dialog shows each station, each level and the long name whole or elided.
+    TForm2& dialog = window->PlayerDialog();
+    TSenkaroUser& user = const_cast<TSenkaroUser&>(window->Players().Items(0));
+    for (int station = 0; station < kStationCount; ++station) {
+        for (int level = 0; level < 3; ++level) {
+            user.Station = station;
+            user.Level = level;
+            dialog.ShowPlayer(0);
+            EXPECT_TRUE(fits(*dialog.lbStation)) << station;
+            EXPECT_TRUE(fits(*dialog.lbLevel)) << level;
+            EXPECT_LE(dialog.lbLevel->geometry().right(), dialog.imBack->geometry().left());
+        }
+    }
+    EXPECT_TRUE(fits(*dialog.lbSelect));
+    EXPECT_EQ(dialog.lbSelect->toolTip(), longName);
+    // Clear of the emblem in the bottom right corner of the background.
+    EXPECT_LE(dialog.lbSelect->geometry().right(), 440);
 }
 
 TEST(PositionText, FirstAndLastStation) {
     EXPECT_EQ(
         PositionText(0),
         QStringLiteral("現在 江戸日本橋 now Edo Nihonbashi (0)\n次は 品川 next Shinagawa (1)"));
-    EXPECT_EQ(PositionText(54), QStringLiteral("現在 京都三条大橋 now Kyoko Sanjo Ohashi (54)"));
+    EXPECT_EQ(PositionText(54), QStringLiteral("現在 京都三条大橋 now Kyoto Sanjo Ohashi (54)"));
     EXPECT_TRUE(PositionText(55).isEmpty());
     EXPECT_TRUE(PositionText(-1).isEmpty());
 }
@@ -175,6 +237,38 @@ TEST(RouteMap, GalleryShowsReachedCheckpointsInTheirPlaces) {
     EXPECT_EQ(ninth.Top, 114);
 }
 
+TEST(RouteMap, GalleryTextStaysClearOfThePictures) {
+    // Every station once, so every name is drawn; text black, pictures red.
+    std::vector<int> checkpoints;
+    for (int s = 1; s <= 16; ++s)
+        checkpoints.push_back(s == 16 ? 54 : 3 * s);
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    const auto red = [](int) {
+        QImage image(274, 178, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        return image;
+    };
+    const QImage textOnly = DrawCheckpointGallery(1017, 228, {0, checkpoints}, red, font);
+    const QImage withPictures = DrawCheckpointGallery(1017, 228, {54, checkpoints}, red, font);
+    for (int k = 0; k < 16; ++k) {
+        const TGalleryPlace place = GalleryPlace(1017, 228, k);
+        int lowestInk = -1, firstRed = -1;
+        for (int y = place.Top; y < place.PictureBottom; ++y) {
+            for (int x = place.Left - 8; x < std::min(1017, place.PictureRight + 8); ++x) {
+                if (textOnly.pixelColor(x, y).lightness() < 160) {
+                    lowestInk = y;
+                    EXPECT_GE(x, place.Left) << k;
+                    EXPECT_LT(x, place.PictureRight) << k;
+                }
+                if (firstRed < 0 && withPictures.pixelColor(x, y) == QColor(Qt::red)) firstRed = y;
+            }
+        }
+        EXPECT_GT(lowestInk, place.Top) << k;
+        EXPECT_LT(lowestInk, firstRed) << "station " << checkpoints[static_cast<std::size_t>(k)];
+    }
+}
+
 TEST(CharacterDialog, OnlyTheLevelsThreeCanBeChosen) {
     TForm3 dialog;
     for (int level = 0; level < 3; ++level) {
@@ -194,7 +288,7 @@ TEST(CharacterDialog, OnlyTheLevelsThreeCanBeChosen) {
 
 TEST(RouteTables, NamesAsTheGameShowsThem) {
     EXPECT_EQ(StationJapanese(0), QStringLiteral("江戸日本橋"));
-    EXPECT_EQ(StationRomanised(44), QStringLiteral("iShiyakushi"));
+    EXPECT_EQ(StationRomanised(44), QStringLiteral("Ishiyakushi"));
     EXPECT_EQ(LevelName(2), QStringLiteral("大名行列（上級）"));
     EXPECT_EQ(LevelName(7), QStringLiteral("大名行列（上級）"));
     EXPECT_EQ(CharacterName(8), QStringLiteral("おりん"));
@@ -203,9 +297,9 @@ TEST(RouteTables, NamesAsTheGameShowsThem) {
 TEST_F(WindowTest, MemoToolsReachTheBoard) {
     auto window = MakeWindow();
     dialogs.Colors = {QColor(0, 128, 255), std::nullopt};
-    window->acPenColorExecute();
+    window->PenColorAction().trigger();
     EXPECT_EQ(window->Sudoku().PenColor(), QColor(0, 128, 255));
-    window->acPenColorExecute();  // cancelled: unchanged
+    window->PenColorAction().trigger();  // cancelled: unchanged
     EXPECT_EQ(window->Sudoku().PenColor(), QColor(0, 128, 255));
     for (QAction* action : window->findChildren<QAction*>()) {
         if (action->toolTip() == QStringLiteral("消しゴム eraser mode")) action->trigger();

@@ -10,12 +10,17 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <deque>
+#include <functional>
 
 #include "board/sudoku.h"
 #include "journey/character_dialog.h"
 #include "journey/fake_dialogs.h"
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
+#include "journey/round_rules.h"
+#include "journey/route_panel.h"
+#include "journey/route_tables.h"
 #include "journey/window_test_support.h"
 #include "platform/clock.h"
 #include "platform/document_opener.h"
@@ -40,6 +45,8 @@ struct DialogTest : ::testing::Test, TGameFolder {
     TManualClock clock;
     FakeOpener opener;
     std::unique_ptr<TForm1> window;
+    // What the player does in each opening of the player dialog; by default, closes it.
+    std::deque<std::function<int(TForm2&)>> inDialog;
 
     void Open(const QStringList& players) {
         if (!players.isEmpty()) WritePlayers(players);
@@ -50,18 +57,38 @@ struct DialogTest : ::testing::Test, TGameFolder {
         services.DataFile = DataFile();
         services.HelpFile = HelpFile();
         window = std::make_unique<TForm1>(services);
-        window->Sudoku().SetPaced(false);
-        window->Sudoku().Start();
+        window->SetPaced(false);
+        dialogs.OnModal = [this](QDialog& shown) -> int {
+            auto* dialog = dynamic_cast<TForm2*>(&shown);
+            if (!dialog) return QDialog::Accepted;  // the character dialog: the level's first
+            if (inDialog.empty()) return QDialog::Rejected;
+            const auto step = inDialog.front();
+            inDialog.pop_front();
+            return step(*dialog);
+        };
+    }
+    // Shows the window: the player dialog opens once the board is laid out.
+    void Start() {
+        window->show();
+        Settle();
+    }
+    TForm2& Dialog() { return window->PlayerDialog(); }
+
+    // In the dialog: the player chosen in the menu, then continue.
+    static std::function<int(TForm2&)> Choose(const QString& name) {
+        return [name](TForm2& dialog) {
+            EXPECT_TRUE(ChoosePlayerInMenu(dialog, name));
+            return int(QDialog::Accepted);
+        };
     }
 
     // Menu items after the separator: one per player.
     QStringList PlayerItems() {
-        TForm2& dialog = window->PlayerDialog();
         QStringList names;
         bool afterBar = false;
-        for (QAction* action : dialog.pmCangeUser->actions()) {
+        for (QAction* action : Dialog().pmCangeUser->actions()) {
             if (afterBar) names << action->text();
-            afterBar |= action == dialog.miNewUserBar;
+            afterBar |= action == Dialog().miNewUserBar;
         }
         return names;
     }
@@ -71,36 +98,32 @@ const QString kArrivedLevel0 = QStringLiteral("Hana=0,54,\"3,52\",\"2026/12/01 1
 
 }  // namespace
 
-TEST_F(DialogTest, WithoutPlayersTheMenuHasOnlyTheNewUserItem) {
+TEST_F(DialogTest, TheMenuListsEveryPlayerOnceAndNewUserFirst) {
     Open({});
-    window->PlayerDialog().pmCangeUserPopup();
+    emit Dialog().pmCangeUser->aboutToShow();
     EXPECT_TRUE(PlayerItems().isEmpty());
-    EXPECT_EQ(window->PlayerDialog().pmCangeUser->actions().first()->text(),
-              QStringLiteral("新規追加 new user"));
-}
+    EXPECT_EQ(Dialog().pmCangeUser->actions().first()->text(), QStringLiteral("新規追加 new user"));
 
-TEST_F(DialogTest, TheMenuListsEveryPlayerOnce) {
     Open({"A=0,1,,\"2026/1/1 0:00:00\",0", "B=1,2,,\"2026/1/1 0:00:00\",3"});
-    window->PlayerDialog().pmCangeUserPopup();
-    window->PlayerDialog().pmCangeUserPopup();
+    emit Dialog().pmCangeUser->aboutToShow();
+    emit Dialog().pmCangeUser->aboutToShow();
     EXPECT_EQ(PlayerItems(), (QStringList{"A", "B"}));
 }
 
-TEST_F(DialogTest, ChoosingAPlayerShowsTheirJourney) {
+TEST_F(DialogTest, ChoosingAPlayerShowsTheirJourneyAndStartsTheRound) {
     Open({"A=0,1,,\"2026/1/1 0:00:00\",0", "B=1,12,,\"2026/1/1 0:00:00\",4"});
-    TForm2& dialog = window->PlayerDialog();
-    dialogs.OnModal = [&](QDialog& shown) {
-        if (&shown != &dialog) return QDialog::Accepted;
+    inDialog = {[](TForm2& dialog) {
         EXPECT_FALSE(dialog.btOK->isEnabled());
         EXPECT_EQ(dialog.btOK->text(), QStringLiteral("はじめる start"));
-        dialog.pmCangeUserPopup();
-        dialog.UserItemClick(1, QStringLiteral("B"));
+        EXPECT_TRUE(dialog.lbLevel->text().isEmpty());  // nobody chosen yet
+        EXPECT_TRUE(ChoosePlayerInMenu(dialog, QStringLiteral("B")));
         EXPECT_TRUE(dialog.btOK->isEnabled());
         EXPECT_EQ(dialog.ShownStation(), 12);
         EXPECT_EQ(dialog.lbCharactor->text(), QStringLiteral("商人"));
-        return QDialog::Accepted;
-    };
-    window->acOpenDlgExecute();
+        EXPECT_EQ(dialog.lbLevel->text(), QStringLiteral("急ぎ旅（中級）"));
+        return int(QDialog::Accepted);
+    }};
+    Start();
     EXPECT_EQ(window->CurrentUser(), 1);
     EXPECT_TRUE(window->EventTimer().isActive());
     EXPECT_EQ(window->EventTimer().interval(), 30);
@@ -109,81 +132,111 @@ TEST_F(DialogTest, ChoosingAPlayerShowsTheirJourney) {
     EXPECT_TRUE(window->CountdownTimer().isActive());
 }
 
+TEST_F(DialogTest, EachOpeningShowsTheCurrentPlayer) {
+    Open({"A=0,7,\"3,52\",\"2026/1/1 0:00:00\",0", "B=1,12,\"5,40\",\"2026/1/1 0:00:00\",4"});
+    inDialog = {Choose(QStringLiteral("A")),
+                // B looked at in the menu, then the dialog closed.
+                [](TForm2& dialog) {
+                    EXPECT_TRUE(ChoosePlayerInMenu(dialog, QStringLiteral("B")));
+                    return int(QDialog::Rejected);
+                },
+                [](TForm2& dialog) {
+                    EXPECT_EQ(dialog.lbSelect->text(), QStringLiteral("A"));
+                    EXPECT_EQ(dialog.ShownStation(), 7);
+                    EXPECT_EQ(dialog.lbCharactor->text(), CharacterName(0));
+                    EXPECT_EQ(dialog.lbLevel->text(), LevelName(0));
+                    EXPECT_EQ(dialog.btOK->text(), QStringLiteral("つづける continue"));
+                    return int(QDialog::Rejected);
+                }};
+    Start();
+    window->EventTimer().stop();
+    window->OpenDlgAction().trigger();
+    window->OpenDlgAction().trigger();
+    EXPECT_TRUE(inDialog.empty());
+    EXPECT_EQ(window->CurrentUser(), 0);
+}
+
 TEST_F(DialogTest, AddingAnExistingNameSelectsThatPlayerWithTheNewCharacter) {
     Open({"A=0,7,\"3,52\",\"2026/1/1 0:00:00\",0"});
-    TForm2& dialog = window->PlayerDialog();
     dialogs.Inputs = {QStringLiteral("A")};
     dialogs.OnModal = [&](QDialog& shown) {
         if (auto* characters = dynamic_cast<TForm3*>(&shown))
             characters->CharacterButton(2)->click();
         return QDialog::Accepted;
     };
-    dialog.newuser1Click();
-    EXPECT_EQ(window->Users().Count(), 1);
-    EXPECT_EQ(dialog.SelectedUser, 0);
-    EXPECT_EQ(window->Users().Items(0).Character, 2);
-    EXPECT_EQ(dialog.NewUserName, QStringLiteral("A"));
-    EXPECT_TRUE(dialog.btOK->isEnabled());
+    Dialog().newuser1->trigger();
+    EXPECT_EQ(window->Players().Count(), 1);
+    EXPECT_EQ(Dialog().SelectedUser, 0);
+    EXPECT_EQ(window->Players().Items(0).Character, 2);
+    EXPECT_EQ(Dialog().NewUserName, QStringLiteral("A"));
+    EXPECT_TRUE(Dialog().btOK->isEnabled());
+    EXPECT_EQ(Dialog().ShownStation(), 7);  // the player's own station
 }
 
 TEST_F(DialogTest, ANewNameThatCannotBeKeptIsRefused) {
     Open({});
     dialogs.Inputs = {QStringLiteral("[boss]")};
-    window->PlayerDialog().newuser1Click();
-    EXPECT_EQ(window->Users().Count(), 0);
+    Dialog().newuser1->trigger();
+    EXPECT_EQ(window->Players().Count(), 0);
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_TRUE(dialogs.Messages[0].contains(QStringLiteral("[")));
 }
 
 TEST_F(DialogTest, NoFurtherJourneyAfterTheAdvancedOne) {
     Open({"Old=2,54,\"3,52\",\"2026/1/1 0:00:00\",7"});
-    window->SelectUser(0);
-    dialogs.OnModal = [](QDialog&) { return QDialog::Accepted; };
-    window->acOpenDlgExecute();
+    inDialog = {Choose(QStringLiteral("Old"))};
+    Start();
     EXPECT_EQ(dialogs.Messages,
               std::vector<QString>{QStringLiteral("もうこれ以上の旅はありません")});
     EXPECT_FALSE(window->EventTimer().isActive());
-    EXPECT_EQ(window->Users().Items(0).Level, 2);
-    EXPECT_EQ(window->Users().Items(0).Station, 54);
+    EXPECT_EQ(window->Players().Items(0).Level, 2);
+    EXPECT_EQ(window->Players().Items(0).Station, 54);
 }
 
 TEST_F(DialogTest, ArrivalStartsTheNextJourneyEvenWhenTheAnswerIsNo) {
     Open({kArrivedLevel0});
-    window->SelectUser(0);
-    dialogs.OnModal = [](QDialog&) { return QDialog::Accepted; };
+    inDialog = {Choose(QStringLiteral("Hana"))};
     dialogs.Answers = {TAnswer::No};
-    window->acOpenDlgExecute();
+    Start();
     ASSERT_EQ(dialogs.Questions.size(), 1u);
     EXPECT_TRUE(dialogs.Questions[0].startsWith(
         QStringLiteral("ぶらり遊山の旅（初級） の目的地に到着です")));
     EXPECT_TRUE(
         dialogs.Questions[0].contains(QStringLiteral("つづけて 急ぎ旅（中級） を始めますか？")));
     EXPECT_FALSE(window->EventTimer().isActive());
-    const TSenkaroUser& user = window->Users().Items(0);
+    const TSenkaroUser& user = window->Players().Items(0);
     EXPECT_EQ(user.Level, 1);
     EXPECT_EQ(user.Station, 0);
-    EXPECT_TRUE(user.Checkpoints.isEmpty());
-
-    // The next confirmation asks nothing more, draws the new journey and starts a round.
-    window->acOpenDlgExecute();
-    EXPECT_EQ(dialogs.Questions.size(), 1u);
+    // The new journey shows at once: its level, checkpoints, character and position.
+    EXPECT_EQ(window->Journey().LevelLabel().text(), QStringLiteral("急ぎ旅（中級）"));
     EXPECT_EQ(window->CheckpointList().size(), 12u);
-    EXPECT_EQ(window->Users().Items(0).Character, 3);
-    EXPECT_TRUE(window->EventTimer().isActive());
+    EXPECT_EQ(user.Character, 3);
+    EXPECT_EQ(window->ShownStation(), 0);
+    EXPECT_TRUE(
+        window->Journey().PositionLabel().text().startsWith(QStringLiteral("現在 江戸日本橋")));
+
+    // The next confirmation asks nothing more and starts a round of the new level.
+    const auto checkpoints = window->CheckpointList();
+    inDialog = {[](TForm2&) { return int(QDialog::Accepted); }};
+    window->OpenDlgAction().trigger();
+    EXPECT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_EQ(window->CheckpointList(), checkpoints);
+    ASSERT_TRUE(window->EventTimer().isActive());
+    Fire(window->EventTimer());
+    EXPECT_EQ(window->Round().TimeLimit(), TimeLimitMs(window->Round().PuzzleKind(), 1));
 }
 
 TEST_F(DialogTest, ClosingTheDialogChangesNothing) {
     Open({kArrivedLevel0});
-    window->SelectUser(0);
-    window->acOpenDlgExecute();  // the fake closes it with Cancel
+    Start();  // the dialog is closed with Cancel
     EXPECT_TRUE(dialogs.Questions.empty());
-    EXPECT_EQ(window->Users().Items(0).Level, 0);
+    EXPECT_EQ(window->Players().Items(0).Level, 0);
     EXPECT_FALSE(window->EventTimer().isActive());
 }
 
 TEST_F(DialogTest, HelpMessages) {
     Open({});
-    window->acHelpExecute();
+    window->HelpAction().trigger();
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_EQ(dialogs.Messages[0], QStringLiteral("ファイルがありません\r\n\r\n") + HelpFile());
 
@@ -192,7 +245,7 @@ TEST_F(DialogTest, HelpMessages) {
     file.write("<html></html>");
     file.close();
     opener.associated = false;
-    window->acHelpExecute();
+    Dialog().SpeedButton1->click();  // the dialog's own help button
     ASSERT_EQ(dialogs.Messages.size(), 2u);
     EXPECT_EQ(
         dialogs.Messages[1],
@@ -200,6 +253,6 @@ TEST_F(DialogTest, HelpMessages) {
     EXPECT_TRUE(opener.opened.empty());
 
     opener.associated = true;
-    window->acHelpExecute();
+    window->HelpAction().trigger();
     EXPECT_EQ(opener.opened, std::vector<QString>{HelpFile()});
 }

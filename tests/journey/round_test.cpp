@@ -1,12 +1,11 @@
-// Rounds as the main window plays them, with a clock, a sound player and dialogs of the test's
-// own: the kind drawn for a level and station, the countdown, the judgement of the one move,
-// pause, and the rule for closing during a round.
+// Rounds as the player plays them in the main window, with a clock, a sound player and
+// dialogs of the test's own: the round starts from the player dialog, pieces are dragged with
+// the mouse, the countdown's timer fires, and the window is closed with close().
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <set>
 
@@ -14,7 +13,6 @@
 #include "board/sudoku.h"
 #include "journey/fake_dialogs.h"
 #include "journey/main_window.h"
-#include "journey/round_rules.h"
 #include "journey/sound_cues.h"
 #include "journey/window_test_support.h"
 #include "logic/random.h"
@@ -22,8 +20,6 @@
 #include "platform/clock.h"
 #include "platform/sound_player.h"
 #include "resource_names.h"
-#include "storage/data_file.h"
-#include "storage/storage_test_support.h"
 
 namespace {
 
@@ -50,16 +46,25 @@ class CountingBeep final : public TBeep {
     void Beep() override { ++beeps; }
 };
 
+const QString kPlayer = QStringLiteral("旅人");
+
 struct RoundTest : ::testing::Test, TGameFolder {
     CountingBeep beep;
     TFakeDialogs dialogs;
     TManualClock clock;
     RecordingPlayer sound;
     std::unique_ptr<TForm1> window;
+    // Whether the player dialog continues after a round, or is closed.
+    bool keepPlaying = false;
+    int dialogOpenings = 0;
+    // The messages shown when the player dialog last opened.
+    std::size_t messagesBeforeDialog = 0;
 
-    // One player at a level and station with checkpoints 5, 20 and 52, selected.
+    // One player at a level and station with checkpoints 5, 20 and 52. The game starts, the
+    // player is chosen in the player dialog's menu and continues: the first round runs.
     void Open(int level, int station) {
-        WritePlayers({QStringLiteral("旅人=%1,%2,\"5,20,52\",\"2026/12/01 10:00:00\",%3")
+        WritePlayers({QStringLiteral("%1=%2,%3,\"5,20,52\",\"2026/12/01 10:00:00\",%4")
+                          .arg(kPlayer)
                           .arg(level)
                           .arg(station)
                           .arg(3 * level)});
@@ -70,13 +75,30 @@ struct RoundTest : ::testing::Test, TGameFolder {
         services.Beep = &beep;
         services.DataFile = DataFile();
         window = std::make_unique<TForm1>(services);
-        window->Sudoku().SetPaced(false);
-        window->Sudoku().Start();
-        window->SelectUser(0);
+        window->SetPaced(false);
+        dialogs.OnModal = [this](QDialog& shown) {
+            if (&shown != &window->PlayerDialog()) return QDialog::Accepted;
+            messagesBeforeDialog = dialogs.Messages.size();
+            if (dialogOpenings++ == 0) {
+                EXPECT_TRUE(ChoosePlayerInMenu(window->PlayerDialog(), kPlayer));
+                return QDialog::Accepted;
+            }
+            return keepPlaying ? QDialog::Accepted : QDialog::Rejected;
+        };
+        window->show();
+        Settle();
         SeedProgramRandom(11);
+        ContinueFromTheDialog();
     }
 
-    const TSenkaroUser& Player() { return window->Users().Items(0); }
+    // The deferred start after the dialog's continue.
+    void ContinueFromTheDialog() {
+        ASSERT_TRUE(window->EventTimer().isActive());
+        Fire(window->EventTimer());
+        ASSERT_EQ(window->Round().State(), TRoundState::Running);
+    }
+
+    const TSenkaroUser& Player() { return window->Players().Items(0); }
 
     int SavedStation() const {
         TSenkaroUser user;
@@ -84,16 +106,25 @@ struct RoundTest : ::testing::Test, TGameFolder {
         return user.Station;
     }
 
-    // Drops the top free piece of the digit on the cell, as the player's drag does.
-    void Move(int digit, int col, int row) {
-        TBoard& board = window->Sudoku().Board();
-        board.PlacePiece(board.NextFreePiece(digit), col, row, true);
+    void Drag(int digit, TCell cell) {
+        DragDigitTo(window->Sudoku(), digit, cell);
+        Settle();
+    }
+    void PlayTheAnswer() {
+        const TMove answer = window->Round().ForcedMove();
+        Drag(answer.Digit, answer.Cell());
+    }
+
+    // The countdown's next tick, with the clock moved on by ms.
+    void TickAfter(std::int64_t ms) {
+        clock.now += ms;
+        Fire(window->CountdownTimer());
     }
 
     // A digit that may stand in the cell but is not the answer, and a cell other than the
     // answer's where the answer's digit may stand.
     std::pair<int, TCell> WrongMoves() {
-        const TMove answer = window->ForcedMove();
+        const TMove answer = window->Round().ForcedMove();
         const TBoard& board = window->Sudoku().Board();
         int wrongDigit = 0;
         for (int d = 1; d <= 9 && !wrongDigit; ++d)
@@ -106,70 +137,43 @@ struct RoundTest : ::testing::Test, TGameFolder {
         }
         return {wrongDigit, wrongCell};
     }
+
+    // The answer stands on the board, circled.
+    void ExpectTheAnswerShown() {
+        const TMove answer = window->Round().ForcedMove();
+        const TBoard& board = window->Sudoku().Board();
+        EXPECT_EQ(board.Matrix().GetValue(answer.Col, answer.Row), answer.Digit);
+        const THistory& played = board.Histories().Items(board.Histories().Count() - 1);
+        EXPECT_EQ(played.ToCol(), answer.Col);
+        EXPECT_EQ(window->Circle().parentWidget(), window->Sudoku().NumberPiece(played.Index()));
+        EXPECT_FALSE(window->Circle().isHidden());
+    }
 };
 
 }  // namespace
 
-TEST(RoundRules, KindsByLevelAndStation) {
-    struct Band {
-        int level, fromStation, toStation;
-        std::set<int> kinds;
-    };
-    const Band bands[] = {
-        {0, 0, 1, {1}},          {0, 2, 5, {1, 2}},     {0, 6, 9, {1, 2, 3}},  {0, 10, 54, {2, 3}},
-        {1, 0, 4, {1, 2, 3, 4}}, {1, 5, 54, {2, 3, 4}}, {2, 0, 54, {4, 5, 6}},
-    };
-    TRandom random(3);
-    for (const Band& band : bands) {
-        for (int station = band.fromStation; station <= band.toStation; ++station) {
-            std::set<int> seen;
-            for (int i = 0; i < 400; ++i)
-                seen.insert(ChooseKind(band.level, station, random));
-            EXPECT_EQ(seen, band.kinds) << "level " << band.level << " station " << station;
-        }
-    }
-}
-
-TEST(RoundRules, TimeLimits) {
-    EXPECT_EQ(TimeLimitMs(1, 0), 128000);
-    EXPECT_EQ(TimeLimitMs(3, 0), 512000);
-    EXPECT_EQ(TimeLimitMs(1, 1), 64000);
-    EXPECT_EQ(TimeLimitMs(4, 1), 512000);
-    EXPECT_EQ(TimeLimitMs(4, 2), 256000);
-    EXPECT_EQ(TimeLimitMs(6, 2), 1024000);
-}
-
-TEST(RoundRules, CountdownCaptions) {
-    EXPECT_EQ(CountdownCaption(127400), QStringLiteral("2:07"));
-    EXPECT_EQ(CountdownCaption(59999), QStringLiteral("59"));
-    EXPECT_EQ(CountdownCaption(999), QStringLiteral("0"));
-    EXPECT_EQ(CountdownCaption(1024000), QStringLiteral("17:04"));
-    EXPECT_EQ(CountdownCaption(3723000), QStringLiteral("1:02:03"));
-    EXPECT_EQ(CountdownCaption(0), QStringLiteral("0"));
-}
-
 TEST_F(RoundTest, ABeginnerAtTheStartGetsKindOne) {
     Open(0, 0);
-    window->acStartExecute();
-    EXPECT_EQ(window->PuzzleKind(), 1);
-    EXPECT_EQ(window->TimeLimit(), 128000);
+    EXPECT_FALSE(window->EventTimer().isActive());
+    EXPECT_EQ(window->Round().PuzzleKind(), 1);
+    EXPECT_EQ(window->Round().TimeLimit(), 128000);
     EXPECT_TRUE(window->CountdownTimer().isActive());
     EXPECT_TRUE(window->Sudoku().isEnabled());
     EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("2:08"));
     EXPECT_EQ(sound.played, std::vector<QString>{"chimes"});
     EXPECT_FALSE(window->StartAction().isVisible());
+    EXPECT_FALSE(window->OpenDlgAction().isVisible());
     EXPECT_TRUE(window->PauseAction().isVisible());
 
-    clock.now += 1600;
-    window->tmNokaviraTimer();
+    TickAfter(1600);
     EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("2:06"));
+    // The next tick comes when the caption changes to 2:05.
+    EXPECT_EQ(window->CountdownTimer().interval(), 400);
 }
 
 TEST_F(RoundTest, ARightMoveMovesThePlayerOn) {
     Open(0, 3);
-    window->acStartExecute();
-    const TMove answer = window->ForcedMove();
-    Move(answer.Digit, answer.Col, answer.Row);
+    PlayTheAnswer();
     EXPECT_EQ(Player().Station, 4);
     EXPECT_EQ(SavedStation(), 4);
     EXPECT_EQ(sound.played.back(), QStringLiteral("Trumpet0003"));
@@ -178,22 +182,21 @@ TEST_F(RoundTest, ARightMoveMovesThePlayerOn) {
     EXPECT_FALSE(window->CountdownTimer().isActive());
     EXPECT_FALSE(window->Sudoku().isEnabled());
     EXPECT_TRUE(dialogs.Messages.empty());
-    const THistories& histories = window->Sudoku().Board().Histories();
     EXPECT_EQ(window->Circle().parentWidget(),
-              window->Sudoku().NumberPiece(histories.Items(histories.Count() - 1).Index()));
+              window->Sudoku().NumberPiece(moves.Items(moves.Count() - 1).Index()));
     EXPECT_FALSE(window->Circle().isHidden());
-    ASSERT_FALSE(dialogs.ModalDialogs.empty());  // the player dialog opens again
+    EXPECT_EQ(dialogOpenings, 2);  // the player dialog opens again
     EXPECT_TRUE(window->StartAction().isVisible());
+    EXPECT_TRUE(window->StartAction().isEnabled());
+    EXPECT_EQ(window->Round().State(), TRoundState::Idle);
 }
 
 TEST_F(RoundTest, ReachingACheckpointOrTheDestinationSoundsBig) {
     for (const int station : {4, 19, 53}) {
-        dialogs.ModalDialogs.clear();
+        dialogOpenings = 0;
         sound.played.clear();
         Open(0, station);
-        window->acStartExecute();
-        const TMove answer = window->ForcedMove();
-        Move(answer.Digit, answer.Col, answer.Row);
+        PlayTheAnswer();
         EXPECT_EQ(Player().Station, station + 1);
         ASSERT_EQ(sound.played.size(), 2u);
         EXPECT_TRUE(sound.played[1] == "Trumpet001" || sound.played[1] == "fanfare001") << station;
@@ -201,26 +204,21 @@ TEST_F(RoundTest, ReachingACheckpointOrTheDestinationSoundsBig) {
 }
 
 TEST_F(RoundTest, AWrongDigitInTheRightCellFails) {
-    Open(0, 8);
-    window->StartRound(4);  // the forced cell has other candidates
-    const TMove answer = window->ForcedMove();
+    Open(2, 8);  // kinds 4-6: the forced cell has other candidates
+    const TMove answer = window->Round().ForcedMove();
     const auto [wrongDigit, wrongCell] = WrongMoves();
     ASSERT_NE(wrongDigit, 0);
     const int before = window->Sudoku().Board().Histories().Count();
-    Move(wrongDigit, answer.Col, answer.Row);
+    Drag(wrongDigit, answer.Cell());
     EXPECT_EQ(beep.beeps, 1);  // the judge beeps; the board took the move
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_EQ(
         dialogs.Messages[0],
         QStringLiteral("必然の一手を探してください\r\n\r\nSet a number in the specified cell!"));
+    EXPECT_EQ(messagesBeforeDialog, 1u);  // the message comes before the player dialog
     // The wrong move is undone and the answer is played in its place.
-    const TBoard& board = window->Sudoku().Board();
-    EXPECT_EQ(board.Matrix().GetValue(answer.Col, answer.Row), answer.Digit);
-    EXPECT_EQ(board.Histories().Count(), before + 1);
-    // The circle lies over the piece that was played as the answer.
-    const THistory& played = board.Histories().Items(board.Histories().Count() - 1);
-    EXPECT_EQ(window->Circle().parentWidget(), window->Sudoku().NumberPiece(played.Index()));
-    EXPECT_FALSE(window->Circle().isHidden());
+    ExpectTheAnswerShown();
+    EXPECT_EQ(window->Sudoku().Board().Histories().Count(), before + 1);
     EXPECT_EQ(Player().Station, 7);
     EXPECT_EQ(SavedStation(), 7);
     EXPECT_EQ(sound.played.back(), QStringLiteral("Applause0001"));
@@ -228,10 +226,9 @@ TEST_F(RoundTest, AWrongDigitInTheRightCellFails) {
 
 TEST_F(RoundTest, TheRightDigitInAnotherCellFailsButNotAtACheckpoint) {
     Open(0, 5);  // 5 is a checkpoint
-    window->acStartExecute();
     const auto [wrongDigit, wrongCell] = WrongMoves();
     ASSERT_GE(wrongCell.Col, 0);
-    Move(window->ForcedMove().Digit, wrongCell.Col, wrongCell.Row);
+    Drag(window->Round().ForcedDigit(), wrongCell);
     EXPECT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_EQ(Player().Station, 5);
     EXPECT_EQ(sound.played.back(), QStringLiteral("Applause0001"));
@@ -239,94 +236,143 @@ TEST_F(RoundTest, TheRightDigitInAnotherCellFailsButNotAtACheckpoint) {
 
 TEST_F(RoundTest, TimeOutFailsWithoutMessage) {
     Open(1, 10);
-    window->acStartExecute();
-    clock.now += window->TimeLimit();
-    window->tmNokaviraTimer();
+    TickAfter(window->Round().TimeLimit());
     EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("0"));
     EXPECT_TRUE(dialogs.Messages.empty());
+    ExpectTheAnswerShown();
     EXPECT_EQ(Player().Station, 9);
     EXPECT_EQ(SavedStation(), 9);
     EXPECT_FALSE(window->CountdownTimer().isActive());
 }
 
+TEST_F(RoundTest, TheRightMoveAfterTheLimitIsATimeOut) {
+    // The tick that would end the round has not come yet when the move lands.
+    Open(0, 8);
+    clock.now += window->Round().TimeLimit() + 500;
+    PlayTheAnswer();
+    EXPECT_EQ(Player().Station, 7);
+    EXPECT_TRUE(dialogs.Messages.empty());
+    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("0"));
+    ExpectTheAnswerShown();  // the late move was taken back
+    EXPECT_EQ(window->Sudoku()
+                  .Board()
+                  .Histories()
+                  .Items(window->Sudoku().Board().Histories().Count() - 1)
+                  .Technique(),
+              1);
+}
+
 TEST_F(RoundTest, PausingDoesNotShortenTheRound) {
     Open(0, 0);
-    window->acStartExecute();
-    clock.now += 10000;
-    window->acPauseExecute();
-    EXPECT_TRUE(window->Paused());
-    EXPECT_FALSE(window->Sudoku().isVisible() && window->isVisible());
+    TickAfter(10000);
+    window->PauseAction().trigger();
+    EXPECT_TRUE(window->Round().Paused());
+    EXPECT_FALSE(window->Sudoku().isVisible());
     EXPECT_EQ(window->PauseAction().text(), QStringLiteral("再開 replay"));
     EXPECT_FALSE(window->CountdownTimer().isActive());
     clock.now += 3'600'000;
-    window->acPauseExecute();
+    window->PauseAction().trigger();
+    EXPECT_TRUE(window->Sudoku().isVisible());
     EXPECT_EQ(window->PauseAction().text(), QStringLiteral("一時停止 pause"));
-    window->tmNokaviraTimer();
     EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("1:58"));
+    TickAfter(1000);
+    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("1:57"));
 }
 
-TEST_F(RoundTest, ClosingInTheFirstMinuteCostsNothing) {
+TEST_F(RoundTest, TogglingPauseCannotStretchTheRound) {
+    // Pause and resume every 0.8 s: the timer never gets to fire on its own, yet the round
+    // ends once its 128 s have been played, and a right move then does not count.
     Open(0, 8);
-    window->acStartExecute();
+    int toggles = 0;
+    while (window->Round().Active() && toggles < 1000) {
+        clock.now += 800;
+        window->PauseAction().trigger();
+        ++toggles;
+    }
+    EXPECT_EQ(toggles, 2 * 128000 / 800 - 1);  // ended by the resume after 128 s of play
+    EXPECT_EQ(Player().Station, 7);
+    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("0"));
+    EXPECT_FALSE(window->PauseAction().isVisible());
+    EXPECT_TRUE(window->Sudoku().isVisible());
+}
+
+TEST_F(RoundTest, APauseClickQueuedBehindTheWinningMoveIsNotTakenMidTransition) {
+    Open(0, 3);
+    keepPlaying = true;
+    QMetaObject::invokeMethod(&window->PauseAction(), "trigger", Qt::QueuedConnection);
+    PlayTheAnswer();
+    EXPECT_EQ(Player().Station, 4);
+    ContinueFromTheDialog();
+    // The next round runs with its board in view and its pause button ready to pause.
+    EXPECT_FALSE(window->Round().Paused());
+    EXPECT_TRUE(window->Sudoku().isVisible());
+    EXPECT_TRUE(window->CountdownTimer().isActive());
+    EXPECT_EQ(window->PauseAction().text(), QStringLiteral("一時停止 pause"));
+}
+
+TEST_F(RoundTest, ClosingWithoutARoundOrInTheFirstMinuteCostsNothing) {
+    Open(0, 8);
     clock.now += 59000;
-    EXPECT_TRUE(window->FormClose());
+    EXPECT_TRUE(window->close());
     EXPECT_TRUE(dialogs.Questions.empty());
     EXPECT_EQ(Player().Station, 8);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(RoundTest, ClosingLaterAtACheckpointCostsNothing) {
     Open(0, 20);
-    window->acStartExecute();
     clock.now += 60000;
-    EXPECT_TRUE(window->FormClose());
+    window->CloseAction().trigger();
     EXPECT_TRUE(dialogs.Questions.empty());
     EXPECT_EQ(Player().Station, 20);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(RoundTest, ClosingLaterElsewhereAsks) {
     Open(0, 8);
-    window->acStartExecute();
-    clock.now += 60000;
+    TickAfter(75000);
     dialogs.Answers = {TAnswer::Cancel};
-    EXPECT_FALSE(window->FormClose());
+    EXPECT_FALSE(window->close());
     ASSERT_EQ(dialogs.Questions.size(), 1u);
     EXPECT_TRUE(
         dialogs.Questions[0].startsWith(QStringLiteral("ゲームがはじまって１分以内であれば")));
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Player().Station, 8);
-    EXPECT_FALSE(window->Paused());  // the round runs on
+    EXPECT_FALSE(window->Round().Paused());  // the round runs on
     EXPECT_TRUE(window->CountdownTimer().isActive());
+    EXPECT_TRUE(window->Sudoku().isVisible());
+
+    // A paused round stays paused after Cancel.
+    window->PauseAction().trigger();
+    dialogs.Answers = {TAnswer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->Round().Paused());
+    EXPECT_FALSE(window->CountdownTimer().isActive());
 
     dialogs.Answers = {TAnswer::Yes};
-    EXPECT_TRUE(window->FormClose());
+    EXPECT_TRUE(window->close());
     EXPECT_EQ(Player().Station, 7);
     EXPECT_EQ(SavedStation(), 7);
+    EXPECT_FALSE(window->isVisible());
+    Settle();
+    EXPECT_EQ(dialogOpenings, 1);  // nothing opens after the close
 }
 
 TEST_F(RoundTest, PausedTimeIsNotCountedAsPlayWhenClosing) {
     Open(0, 8);
-    window->acStartExecute();
-    clock.now += 30000;
-    window->acPauseExecute();
+    TickAfter(30000);
+    window->PauseAction().trigger();
     clock.now += 600000;  // a long break
-    EXPECT_TRUE(window->FormClose());
+    EXPECT_TRUE(window->close());
     EXPECT_TRUE(dialogs.Questions.empty());
-}
-
-TEST_F(RoundTest, TheDeferredStartStartsARound) {
-    Open(0, 0);
-    window->EventTimer().start();
-    window->tmEventTimer();
-    EXPECT_FALSE(window->EventTimer().isActive());
-    EXPECT_TRUE(window->CountdownTimer().isActive());
 }
 
 TEST_F(RoundTest, EveryGivenOfANewRoundIsFixedOnScreen) {
     Open(0, 8);
+    keepPlaying = true;
     for (int round = 0; round < 4; ++round) {
-        window->StartRound(1 + round % 3);
-        const TMove answer = window->ForcedMove();
-        Move(answer.Digit, answer.Col, answer.Row);
-        window->StartRound(2);
+        PlayTheAnswer();
+        ContinueFromTheDialog();
         for (int i = 0; i < TBoard::kPieceCount; ++i) {
             const TPiece& piece = window->Sudoku().Board().Pieces(i);
             if (!piece.OnGrid()) continue;
@@ -334,6 +380,7 @@ TEST_F(RoundTest, EveryGivenOfANewRoundIsFixedOnScreen) {
                 << "round " << round << " piece " << i;
         }
     }
+    EXPECT_EQ(Player().Station, 12);
 }
 
 TEST(SoundCues, EachCueItsSound) {

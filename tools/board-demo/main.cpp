@@ -73,29 +73,33 @@ int main(int argc, char* argv[]) {
     window.resize(board->size());
     window.show();
     board->setEnabled(false);
-    board->Start();
 
-    SeedProgramRandom(parser.value(seedOption).toULongLong());
-    TDrawnTemplate drawn = DrawTemplate(parser.value(kindOption).toInt(), ProgramRandom());
-    board->MakePuzzle(drawn.Text);
-    board->Fix();
-    TCell cell;
-    int digit = 0;
-    if (board->FindAnswer(cell, digit)) {
-        board->ShowCandidates(digit);
-        // The pen works only on an enabled board, as in a round.
+    // The puzzle goes on once the stacks stand; a screenshot lays them out straight away.
+    int status = 0;
+    const bool screenshot = parser.isSet(screenshotOption);
+    board->SetPaced(!screenshot);
+    board->OnStarted = [&] {
+        SeedProgramRandom(parser.value(seedOption).toULongLong());
+        TDrawnTemplate drawn = DrawTemplate(parser.value(kindOption).toInt(), ProgramRandom());
+        board->MakePuzzle(drawn.Text);
+        board->Fix();
+        TCell cell;
+        int digit = 0;
+        if (board->FindAnswer(cell, digit)) {
+            board->ShowCandidates(digit);
+            // The pen works only on an enabled board, as in a round.
+            board->setEnabled(true);
+            CircleCell(*board, cell);
+        }
         board->setEnabled(true);
-        CircleCell(*board, cell);
-    }
-    board->setEnabled(true);
-
-    if (parser.isSet(screenshotOption)) {
+        if (!screenshot) return;
         const QString file = parser.value(screenshotOption);
         if (!board->grab().save(file)) {
             qCritical("cannot write %s", qPrintable(file));
-            return 1;
+            status = 1;
         }
-        return 0;
-    }
+    };
+    board->Start();
+    if (screenshot) return status;
     return app.exec();
 }
