@@ -358,6 +358,7 @@ def build(pictures):
                 ("levels", "旅の格と道連れ", "levels and characters"),
                 ("techniques", "九つの手筋", "the nine techniques"),
                 ("tools", "道具", "memo pen, candidate marks, pause"),
+                ("keys", "キーで遊ぶ", "playing with the keyboard"),
                 ("data", "記録", "where your journey is kept")]
     add("<nav><ol>")
     for anchor, ja, en in sections:
@@ -481,11 +482,13 @@ def build(pictures):
     add("<h3>候補の印<span class=\"en\">Candidate marks</span></h3>\n")
     add("<p>数字の駒を<strong>右クリック</strong>すると、その数字が入れる空きマスに小さな青い数字が"
         "出ます。ほとんど決まりかけの所は色が変わります：</p>\n")
-    add('<p class="marks"><span style="color:#ff0000">赤 red</span> ブロック・行・列で場所が一つ、'
+    add('<p class="marks"><span style="color:#ff0000;border:1px solid #ff0000">赤 red</span>'
+        " 四角で囲む boxed — ブロック・行・列で場所が一つ、"
         "またはそのマスの候補が一つ／ one place left, or the cell's only candidate<br>"
-        '<span style="color:#800000">えんじ maroon</span> ブロックで場所が二つ／ two places in'
-        ' the box<br><span style="color:#008000">緑 green</span> ブロックで場所が三つ／ three'
-        " places in the box</p>\n")
+        '<span style="color:#800000;text-decoration:underline">えんじ maroon</span> 下線 underlined'
+        " — ブロックで場所が二つ／ two places in the box<br>"
+        '<span style="color:#008000;text-decoration:underline dotted">緑 green</span> 点線 dotted'
+        " — ブロックで場所が三つ／ three places in the box</p>\n")
     add("<p><kbd>Tab</kbd> を押したまま右クリックすると、前の印を残したまま別の数字の印を"
         "重ねられます。"
         ' <span class="en">Hold Tab while right-clicking to add a second digit\'s marks to'
@@ -500,6 +503,33 @@ def build(pictures):
         "閉じる前に「１宿もどされます。よろしいか？」と尋ねられます（関所の宿では戻りません）。"
         ' <span class="en">Within the first minute you may close the window freely; after it,'
         " leaving costs one station unless you stand at a checkpoint.</span></p>\n")
+
+    add('<h2 id="keys">キーで遊ぶ<span class="en">Playing with the keyboard</span></h2>\n')
+    add("<p>一局のあいだ、盤には太い枠のカーソルがあり、最初の空きマスから始まります。"
+        "マウスを使わずに最後まで遊べます。"
+        ' <span class="en">While a round runs the board has a cursor, a thick frame that starts'
+        " on the first empty cell; a whole game can be played without the mouse.</span></p>\n")
+    keys = [("← → ↑ ↓", "カーソルを動かす（端では反対側へ）", "move the cursor (wrapping at the edges)"),
+            ("Home / End", "行の最初・最後のマスへ", "the row's first or last cell"),
+            ("1 – 9", "その数字の駒をカーソルのマスに置く（ドロップと同じ判定）",
+             "play that digit on the cursor's cell, judged as a drop"),
+            ("Space / Enter", "駒のあるマスで、その数字の候補の印", "on a piece: that digit's marks"),
+            ("Tab（押したまま）", "印を重ねる", "held: add another digit's marks"),
+            ("P", "一時停止・再開", "pause and resume"),
+            ("S", "始める Play", "start a round"),
+            ("U", "設定 select", "the player dialog"),
+            ("W / E / C / M", "ペン・消しゴム・ペンの色・メモを消す",
+             "pen, eraser, pen colour, erase memo"),
+            ("F1", "案内 help", "this page"),
+            ("Ctrl+Q", "終わる Close", "close the game")]
+    add('<table class="keys"><tr><th>キー key</th><th>はたらき</th><th class="en">what it does</th></tr>')
+    for key, ja, en in keys:
+        add(f'<tr><td><kbd>{key}</kbd></td><td>{ja}</td><td class="en">{en}</td></tr>')
+    add("</table>\n")
+    add("<p>盤のマスと駒の山には、読み上げソフト向けの名前があります（「B3: 7 (given)」、"
+        "「D4: empty」、「7, 4 left in the stack」）。"
+        ' <span class="en">Every cell and every stack has a name that screen readers read.'
+        "</span></p>\n")
 
     add('<h2 id="data">記録<span class="en">Where your journey is kept</span></h2>\n')
     add("<p>旅人の名前・格・宿・関所・道連れは、ゲームを起動したフォルダーの"

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <utility>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 
+#include "board/board_accessible.h"
 #include "board/candidate_marks.h"
 #include "board/layer_images.h"
 #include "board/number_piece.h"
@@ -35,6 +37,30 @@ QColor MarkColour(TMarkColour colour) {
             break;
     }
     return {0, 0, 255};
+}
+
+// Each kind of mark has its own shape besides its colour: a candidate is the digit alone, one
+// of three places is underlined with dots, one of two with a line, the only place is boxed.
+void DrawMarkShape(QPainter& painter, QPoint origin, TMarkColour colour) {
+    const QColor ink = painter.pen().color();
+    const int left = origin.x() - 1;
+    const int right = origin.x() + 10;
+    const int base = origin.y() + 13;
+    switch (colour) {
+        case TMarkColour::Blue:
+            return;
+        case TMarkColour::Green:
+            for (int x = left; x <= right; x += 3)
+                painter.fillRect(QRect(x, base, 2, 1), ink);
+            return;
+        case TMarkColour::Maroon:
+            painter.fillRect(QRect(left, base, right - left + 1, 1), ink);
+            return;
+        case TMarkColour::Red:
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRect(QPoint(left - 1, origin.y() - 1), QPoint(right + 1, base)));
+            return;
+    }
 }
 
 // Labels, status and marks: small text in the board's face.
@@ -83,6 +109,25 @@ void DrawGrid(QImage& layer, const TBoardGeometry& g, const QFont& font) {
     }
 }
 
+// The cursor's frame: a dark band with a light line inside, so it shows on any cell and never
+// by its colour alone. It lies over the pieces and lets the mouse through.
+class TCursorFrame final : public QWidget {
+  public:
+    explicit TCursorFrame(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 0, 96), 4));
+        painter.drawRect(rect().adjusted(2, 2, -2, -2));
+        painter.setPen(QPen(QColor(255, 255, 160), 1));
+        painter.drawRect(rect().adjusted(5, 5, -6, -6));
+    }
+};
+
 }  // namespace
 
 TSudoku::TSudoku(QWidget* parent)
@@ -98,6 +143,8 @@ TSudoku::TSudoku(QWidget* parent)
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setCursor(penCursor_);
+    setFocusPolicy(Qt::StrongFocus);
+    board_accessible::InstallFactory();
     board_.SetView(this);
     board_.OnChanged = [this](TMoveOrigin origin) {
         if (OnChanged) OnChanged(this, origin);
@@ -175,6 +222,8 @@ void TSudoku::LayOutNextPiece() {
     piece->installEventFilter(this);
     piece->show();
     if (nextPiece_ < TBoard::kPieceCount) return;
+    if (!cursorFrame_) cursorFrame_ = new TCursorFrame(this);
+    ShowCursor();
     layoutTimer_.stop();
     starting_ = false;
     if (OnStarted) OnStarted();
@@ -212,6 +261,7 @@ void TSudoku::FinishVisiblePlay() {
 void TSudoku::PieceMoved(int index) {
     TNumberPiece* piece = NumberPiece(index);
     if (!piece) return;
+    if (cursorFrame_) cursorFrame_->raise();
     const TPiece& p = board_.Pieces(index);
     piece->move(p.OnGrid() ? geometry_.PieceOnCell(p.Col, p.Row) : piece->Home());
     piece->SetRaised(!p.OnGrid());
@@ -263,6 +313,7 @@ void TSudoku::ShowCandidates(int d) {
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.setPen(MarkColour(mark.Colour));
         WriteAt(painter, origin, digit);
+        DrawMarkShape(painter, origin, mark.Colour);
     }
     update();
 }
@@ -403,8 +454,88 @@ void TSudoku::EndMouseWork() {
 }
 
 void TSudoku::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) EndMouseWork();
+    if (event->type() == QEvent::EnabledChange) {
+        if (!isEnabled()) EndMouseWork();
+        ShowCursor();
+    }
     QWidget::changeEvent(event);
+}
+
+// --- Keyboard play -----------------------------------------------------------------------------
+
+void TSudoku::ResetCursor() {
+    cursor_.ToFirstEmpty(board_.Matrix());
+    cursorShown_ = true;
+    ShowCursor();
+}
+
+void TSudoku::ShowCursor() {
+    if (!cursorFrame_) return;
+    const TCell c = cursor_.Cell();
+    cursorFrame_->setGeometry(QRect(geometry_.CellOrigin(c.Col, c.Row),
+                                    QSize(geometry_.CellWidth + 1, geometry_.CellHeight + 1)));
+    cursorFrame_->setVisible(cursorShown_ && isEnabled());
+    cursorFrame_->raise();
+    board_accessible::CursorMoved(*this);
+}
+
+void TSudoku::keyPressEvent(QKeyEvent* event) {
+    if (!isEnabled() || starting_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int key = event->key();
+    switch (key) {
+        case Qt::Key_Left:
+            cursor_.Move(-1, 0);
+            break;
+        case Qt::Key_Right:
+            cursor_.Move(1, 0);
+            break;
+        case Qt::Key_Up:
+            cursor_.Move(0, -1);
+            break;
+        case Qt::Key_Down:
+            cursor_.Move(0, 1);
+            break;
+        case Qt::Key_Home:
+            cursor_.Home();
+            break;
+        case Qt::Key_End:
+            cursor_.End();
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            const TCell c = cursor_.Cell();
+            const int piece = board_.PieceAt(c.Col, c.Row);
+            if (piece != TBoard::kNoPiece) ShowCandidates(board_.Pieces(piece).Digit());
+            break;
+        }
+        default:
+            if (key >= Qt::Key_1 && key <= Qt::Key_9 &&
+                (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                PlayDigitAtCursor(key - Qt::Key_0);
+                break;
+            }
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    ShowCursor();
+    event->accept();
+}
+
+void TSudoku::PlayDigitAtCursor(int digit) {
+    // The same way onto the cell as a drop: the move rule, the history and the judge.
+    EndMouseWork();
+    const int index = board_.NextFreePiece(digit);
+    if (index == TBoard::kNoPiece) {
+        Beep();
+        return;
+    }
+    if (TNumberPiece* piece = NumberPiece(index)) piece->SetDragFrom(piece->Home());
+    const TCell c = cursor_.Cell();
+    board_.PlacePiece(index, c.Col, c.Row, true, TMoveOrigin::Player);
 }
 
 void TSudoku::hideEvent(QHideEvent* event) {

@@ -25,6 +25,7 @@
 
 #include "board/board.h"
 #include "board/board_geometry.h"
+#include "board/cell_cursor.h"
 #include "board/memo_pen.h"
 
 class TBeep;
@@ -98,6 +99,18 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     // Status and marks over transparent pixels, as last drawn (null before Start).
     const QImage& HintLayer() const { return hintLayer_; }
 
+    // --- Keyboard play ----------------------------------------------------------------------
+    // While the board is enabled a frame marks the cursor's cell. Arrow keys, Home and End move
+    // it; a digit key plays that digit's top free piece onto it exactly as a drop would; Space
+    // or Enter on a cell with a piece shows that digit's candidate marks.
+
+    const TCellCursor& Cursor() const { return cursor_; }
+    // The cursor on the first empty cell, as a round begins; from then on its frame shows
+    // whenever the board is enabled.
+    void ResetCursor();
+    // The frame over the cursor's cell (null before Start).
+    QWidget* CursorFrame() const { return cursorFrame_; }
+
     // --- Seams for tests and tools --------------------------------------------------------
 
     // Unpaced, Start and the solver's visible play run straight through, without timers.
@@ -113,6 +126,9 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab is held for the candidate marks, never a move of the focus.
+    bool focusNextPrevChild(bool) override { return false; }
     void hideEvent(QHideEvent* event) override;
 
   private:
@@ -140,6 +156,8 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     void CancelDrag();
     // Disabled or hidden: no drag and no stroke may hang over.
     void EndMouseWork();
+    void PlayDigitAtCursor(int digit);
+    void ShowCursor();
 
     TBoard board_;
     TMemoPen pen_{*this};
@@ -161,5 +179,8 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     std::function<void()> playDone_;
     bool enabledBeforePlay_ = false;
     int dragged_ = TBoard::kNoPiece;
+    TCellCursor cursor_;
+    bool cursorShown_ = false;
+    QWidget* cursorFrame_ = nullptr;
     QPoint grab_;
 };

@@ -2,29 +2,37 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 
 #include "journey/action_icons.h"
 
 namespace {
 
-QAction* MakeAction(QObject* owner, const QString& hint, int image) {
+QAction* MakeAction(QObject* owner, const QString& hint, int image, const QKeySequence& key) {
     auto* action = new QAction(ActionIcon(image), hint, owner);
-    action->setToolTip(hint);
+    action->setShortcut(key);
+    SetHint(*action, hint);
     return action;
 }
 
 }  // namespace
 
+void SetHint(QAction& action, const QString& hint) {
+    action.setText(hint);
+    const QString key = action.shortcut().toString(QKeySequence::NativeText);
+    action.setToolTip(key.isEmpty() ? hint : QStringLiteral("%1 [%2]").arg(hint, key));
+}
+
 TGameActions::TGameActions(QObject* owner)
-    : acEraseMemo(MakeAction(owner, QStringLiteral("メモを消す erase memo"), 3)),
-      acPenColor(MakeAction(owner, QStringLiteral("メモ書きの色 pen color"), 0)),
-      acPen(MakeAction(owner, QStringLiteral("ペン書き pen mode"), 2)),
-      acEraser(MakeAction(owner, QStringLiteral("消しゴム eraser mode"), 1)),
-      acClose(MakeAction(owner, QStringLiteral("終わる Close"), 5)),
-      acStart(MakeAction(owner, QStringLiteral("始める Play"), 7)),
-      acPause(MakeAction(owner, QStringLiteral("一時停止 pause"), 4)),
-      acOpenDlg(MakeAction(owner, QStringLiteral("設定 select"), 8)),
-      acHelp(MakeAction(owner, QStringLiteral("案内 help"), 10)) {
+    : acEraseMemo(MakeAction(owner, QStringLiteral("メモを消す erase memo"), 3, Qt::Key_M)),
+      acPenColor(MakeAction(owner, QStringLiteral("メモ書きの色 pen color"), 0, Qt::Key_C)),
+      acPen(MakeAction(owner, QStringLiteral("ペン書き pen mode"), 2, Qt::Key_W)),
+      acEraser(MakeAction(owner, QStringLiteral("消しゴム eraser mode"), 1, Qt::Key_E)),
+      acClose(MakeAction(owner, QStringLiteral("終わる Close"), 5, Qt::CTRL | Qt::Key_Q)),
+      acStart(MakeAction(owner, QStringLiteral("始める Play"), 7, Qt::Key_S)),
+      acPause(MakeAction(owner, QStringLiteral("一時停止 pause"), 4, Qt::Key_P)),
+      acOpenDlg(MakeAction(owner, QStringLiteral("設定 select"), 8, Qt::Key_U)),
+      acHelp(MakeAction(owner, QStringLiteral("案内 help"), 10, Qt::Key_F1)) {
     acEraseMemo->setText(QStringLiteral("メモを消す(Erase &Memo)"));
     auto* penGroup = new QActionGroup(owner);
     for (QAction* action : {acPen, acEraser}) {

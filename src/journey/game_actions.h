@@ -1,10 +1,16 @@
-// The actions of the main window's two tool bands, with their icons and hints (Japanese and
-// English). The pen and the eraser are one checkable group; the pause action is hidden until a
-// round runs. The window connects them and decides when each is offered.
+// The actions of the main window's two tool bands, with their icons, hints (Japanese and
+// English) and keys; each tooltip names its key ("一時停止 pause [P]"). The pen and the eraser
+// are one checkable group; the pause action is hidden until a round runs. The window connects
+// them and decides when each is offered.
 #pragma once
+
+#include <QString>
 
 class QAction;
 class QObject;
+
+// The action's hint as its text, and as its tooltip with the key.
+void SetHint(QAction& action, const QString& hint);
 
 struct TGameActions {
     explicit TGameActions(QObject* owner);

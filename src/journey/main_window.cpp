@@ -128,6 +128,7 @@ void TForm1::BuildLayout() {
     pnNextStep_->setAlignment(Qt::AlignCenter);
     pnNextStep_->setFont(PixelFont(fonts::kWindowFace, 16, false));
     pnNextStep_->setStyleSheet(QStringLiteral("background: black; color: aqua;"));
+    pnNextStep_->setAccessibleName(QStringLiteral("残り時間 time left"));
     toolBar1->addWidget(pnNextStep_);
     toolBar1->addSeparator();
     toolBar1->addAction(actions_.acEraseMemo);

@@ -11,6 +11,7 @@
 #include "board/sudoku.h"
 #include "journey/action_icons.h"
 #include "journey/dialogs.h"
+#include "journey/game_actions.h"
 #include "journey/main_window.h"
 #include "journey/round_rules.h"
 #include "journey/sound_cues.h"
@@ -109,6 +110,10 @@ void TForm1::StartCountdown() {
     cues_->PlayCue(3);
     sudoku_->setEnabled(true);
     sudoku_->setVisible(true);
+    // Keyboard play: the keys go to the board, its cursor on the first empty cell.
+    sudoku_->ResetCursor();
+    sudoku_->setFocus();
+    pnNextStep_->setAccessibleDescription(QString());
     ShowRoundActions(TActionsFor::Running);
     ShowPauseAction(false);
     pnNextStep_->setText(CountdownCaption(round_.TimeLimit()));
@@ -180,6 +185,11 @@ void TForm1::EndRound(bool success, const QString& message) {
     DrawMap();
     SaveUsers();
     round_.FinishJudging();
+    // What a screen reader says of the judgement.
+    pnNextStep_->setAccessibleDescription(success ? QStringLiteral("正解 right move")
+                                                  : (message.isEmpty()
+                                                         ? QStringLiteral("時間切れ time is up")
+                                                         : QStringLiteral("不正解 wrong move")));
     // The message, the sound and the player dialog come from the event loop, after what is
     // queued now; a window closed meanwhile shows none of them.
     QTimer::singleShot(0, this, [this, cue, message] {
@@ -228,12 +238,12 @@ void TForm1::SetPaused(bool value) {
     }
     ShowPauseAction(value);
     sudoku_->setVisible(!value);
+    if (!value) sudoku_->setFocus();
 }
 
 void TForm1::ShowPauseAction(bool paused) {
-    actions_.acPause->setText(paused ? QStringLiteral("再開 replay")
-                                     : QStringLiteral("一時停止 pause"));
-    actions_.acPause->setToolTip(actions_.acPause->text());
+    SetHint(*actions_.acPause,
+            paused ? QStringLiteral("再開 replay") : QStringLiteral("一時停止 pause"));
     actions_.acPause->setIcon(paused ? ActionIcon(6) : ActionIcon(4));
 }
 

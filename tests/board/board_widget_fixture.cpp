@@ -91,3 +91,15 @@ std::string BoardWidgetTest::MarkAt(TCell cell, int d) const {
     }
     return found;
 }
+
+std::string BoardWidgetTest::MarkShapeAt(TCell cell, int d) const {
+    const QPoint o = board.Geometry().MarkOrigin(cell, d);
+    const QImage& hint = board.HintLayer();
+    const auto inked = [&](int x, int y) { return hint.pixelColor(x, y).alpha() > 160; };
+    int under = 0;
+    for (int x = o.x() - 1; x <= o.x() + 10; ++x)
+        under += inked(x, o.y() + 13) ? 1 : 0;
+    if (inked(o.x() - 2, o.y() + 6)) return "box";
+    if (under >= 10) return "line";
+    return under > 0 ? "dots" : "plain";
+}

@@ -54,6 +54,8 @@ class BoardWidgetTest : public ::testing::Test {
     // The colour of the mark in the slot of digit d of the cell on the hint layer: "blue", "red",
     // "maroon", "green", "" for no mark, "mixed" for more than one.
     std::string MarkAt(TCell cell, int d) const;
+    // The shape drawn with the mark besides its digit: "plain", "dots", "line" or "box".
+    std::string MarkShapeAt(TCell cell, int d) const;
 
     static QPoint CellMiddle(int col, int row) { return {104 + 52 * col + 26, 20 + 50 * row + 25}; }
 

@@ -274,20 +274,21 @@ TEST_F(BoardWidgetTest, TabHeldAddsAnotherDigitsMarks) {
     EXPECT_EQ(MarkAt({6, 6}, 5), "");
 }
 
-TEST_F(BoardWidgetTest, MarksSitInTheirSlotsInTheColourOfTheirBox) {
+TEST_F(BoardWidgetTest, MarksSitInTheirSlotsInTheColourAndShapeOfTheirBox) {
     struct Step {
         TCell put;  // a 1 placed before the marks are shown
         TCell cell;
         const char* colour;
+        const char* shape;  // colour never tells alone
     };
     const Step steps[] = {
-        {{3, 1}, {4, 6}, "blue"},    //
-        {{6, 2}, {0, 0}, "green"},   // box 0 keeps row 0
-        {{6, 2}, {2, 0}, "green"},   //
-        {{0, 4}, {0, 0}, ""},        // column 0 is taken
-        {{0, 4}, {1, 0}, "maroon"},  //
-        {{1, 7}, {2, 0}, "red"},     // the box's last place
-        {{1, 7}, {4, 6}, "blue"},    //
+        {{3, 1}, {4, 6}, "blue", "plain"},   //
+        {{6, 2}, {0, 0}, "green", "dots"},   // box 0 keeps row 0
+        {{6, 2}, {2, 0}, "green", "dots"},   //
+        {{0, 4}, {0, 0}, "", "plain"},       // column 0 is taken
+        {{0, 4}, {1, 0}, "maroon", "line"},  //
+        {{1, 7}, {2, 0}, "red", "box"},      // the box's last place
+        {{1, 7}, {4, 6}, "blue", "plain"},   //
     };
     for (const Step& s : steps) {
         if (board.Board().Matrix().GetValue(s.put.Col, s.put.Row) == 0) {
@@ -295,6 +296,7 @@ TEST_F(BoardWidgetTest, MarksSitInTheirSlotsInTheColourOfTheirBox) {
         }
         board.ShowCandidates(1);
         EXPECT_EQ(MarkAt(s.cell, 1), s.colour) << s.cell.Col << "," << s.cell.Row;
+        EXPECT_EQ(MarkShapeAt(s.cell, 1), s.shape) << s.cell.Col << "," << s.cell.Row;
         // Only the slot of 1 is written.
         EXPECT_EQ(MarkAt(s.cell, 2), "");
     }

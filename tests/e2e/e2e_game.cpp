@@ -4,9 +4,9 @@
 // to know where to click and what to expect.
 //
 //   e2e_game first   first start in an empty folder: name, character, a right move, a wrong
-//                    move, pause and resume, quit during a round
+//                    move, pause and resume, a round won with keys only, quit during a round
 //   e2e_game again   start again in the same folder: the saved player at the saved station
-//   e2e_game rules   a saved player at a station off the checkpoints: a close after 75 s of play
+//   e2e_game rules   a saved beginner at station 4, off the checkpoints: a close after 75 s of play
 //                    (Cancel: the round runs on), pause toggled every 0.5 s until the round
 //                    ends as a time-out, and a close after 75 s answered Yes (one station back)
 //
@@ -157,7 +157,7 @@ QWidget* ActionButton(TForm1& form, QAction& action) {
 // The close button of the tool band.
 QPoint CloseButton(TForm1& form) {
     for (QAction* a : form.findChildren<QAction*>())
-        if (a->toolTip() == QStringLiteral("終わる Close")) return CentreOf(ActionButton(form, *a));
+        if (a->text() == QStringLiteral("終わる Close")) return CentreOf(ActionButton(form, *a));
     return {};
 }
 
@@ -296,7 +296,25 @@ void PlayFirstStart(TForm1& form) {
     Check(WaitFor([&] { return !form.Round().Paused() && form.Sudoku().isVisible(); }),
           "resuming shows the board");
 
-    // 5. Quit during the round's first minute: no question, nothing lost.
+    // 5. A round won with keys alone: the cursor moved with the arrows, the digit typed.
+    const TMove keyed = OnGui([&] { return form.Round().ForcedMove(); });
+    const TCell cursor = OnGui([&] { return form.Sudoku().Cursor().Cell(); });
+    const int stationBefore = OnGui([&] { return Station(form); });
+    for (int i = 0; i < (keyed.Col - cursor.Col + 9) % 9; ++i)
+        Xdo({"key", "Right"});
+    for (int i = 0; i < (keyed.Row - cursor.Row + 9) % 9; ++i)
+        Xdo({"key", "Down"});
+    Check(WaitFor([&] { return form.Sudoku().Cursor().Cell() == keyed.Cell(); }),
+          "the arrow keys bring the cursor to the answer's cell");
+    Shot("keyboard-cursor");
+    Xdo({"key", QString::number(keyed.Digit)});
+    Check(WaitFor([] { return ModalIs<TForm2>(); }), "the digit key wins the round");
+    Check(OnGui([&] { return Station(form); }) == stationBefore + 1,
+          "the keyed move moves the player on");
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("continue")); }));
+    Check(WaitFor([&] { return RoundRunning(form); }), "continue starts one more round");
+
+    // 6. Quit during the round's first minute: no question, nothing lost.
     Click(OnGui([&] { return CloseButton(form); }));
     Check(WaitFor([&] { return !form.isVisible(); }), "closing in the first minute asks nothing");
 }
@@ -340,9 +358,14 @@ void ContinueAsSavedPlayer(TForm1& form) {
     Check(WaitFor([&] { return RoundRunning(form); }), "the dialog's OK starts a round");
 }
 
-// Waits until the round has been played for ms of the program's time.
+// Waits until the running round has been played for ms of the program's time.
 bool WaitForPlay(TForm1& form, std::int64_t ms, const TClock& clock) {
-    return WaitFor([&] { return clock.NowMs() - form.Round().StartTick() >= ms; }, 20000);
+    return WaitFor(
+        [&] {
+            return form.Round().State() == TRoundState::Running &&
+                   clock.NowMs() - form.Round().StartTick() >= ms;
+        },
+        20000);
 }
 
 QString QuestionShown() {

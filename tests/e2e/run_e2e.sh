@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays the game as a person would on a fresh Xvfb server, in a fresh folder, twice: a first
 # start and a start again. Then checks the data file with senkaro-data. Last, in a folder of
-# its own with a player at station 3, the rules of closing and pausing, with the game's clocks
+# its own with a beginner at station 4 (every round there lasts two minutes or more), the rules of closing and pausing, with the game's clocks
 # sped up fifteen times by faketime.
 #   run_e2e.sh E2E_GAME SENKARO_DATA
 set -euo pipefail
@@ -31,14 +31,14 @@ echo "ok - senkaro.ini holds the player at station $station"
 rules="$work/rules"
 mkdir "$rules"
 cd "$rules"
-printf '[userdata]\r\nTabibito=1,3,"5,20,52","2026/12/01 10:00:00",3\r\n' >players.txt
+printf '[userdata]\r\nTabibito=0,4,"8,20,52","2026/12/01 10:00:00",0\r\n' >players.txt
 "$data" encode players.txt senkaro.ini
 E2E_SPEED=15 xvfb-run -a -s '-screen 0 1280x1024x24' faketime -f '+0 x15' "$game" rules | tee rules.log
 station=$(sed -n 's/^station \([0-9]*\)$/\1/p' rules.log)
 line=$("$data" show senkaro.ini | grep '^Tabibito=' || true)
 echo "userdata line: $line"
-if [[ "$station" != 1 || "$line" != "Tabibito=1,1,"* ]]; then
-  echo "FAIL - senkaro.ini holds the player at station 1 after a time-out and a give-up"
+if [[ "$station" != 2 || "$line" != "Tabibito=0,2,"* ]]; then
+  echo "FAIL - senkaro.ini holds the player at station 2 after a time-out and a give-up"
   exit 1
 fi
-echo "ok - senkaro.ini holds the player at station 1 after a time-out and a give-up"
+echo "ok - senkaro.ini holds the player at station 2 after a time-out and a give-up"

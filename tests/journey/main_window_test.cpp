@@ -37,6 +37,8 @@ struct WindowTest : ::testing::Test, TGameFolder {
         services.HelpFile = HelpFile();
         auto window = std::make_unique<TForm1>(services);
         window->SetPaced(false);
+        // No round starts behind the test's back.
+        window->EventTimer().setInterval(3'600'000);
         return window;
     }
 };
@@ -117,7 +119,6 @@ TEST_F(WindowTest, ChoosingAPlayerWithoutCheckpointsDrawsThemAndAsksForACharacte
     EXPECT_TRUE(saved[0].endsWith(QStringLiteral(",3")));
 
     // Choosing again keeps the drawn checkpoints and asks nothing more.
-    window->EventTimer().stop();
     const auto before = window->CheckpointList();
     const std::size_t modals = dialogs.ModalDialogs.size();
     window->OpenDlgAction().trigger();
@@ -302,11 +303,11 @@ TEST_F(WindowTest, MemoToolsReachTheBoard) {
     window->PenColorAction().trigger();  // cancelled: unchanged
     EXPECT_EQ(window->Sudoku().PenColor(), QColor(0, 128, 255));
     for (QAction* action : window->findChildren<QAction*>()) {
-        if (action->toolTip() == QStringLiteral("消しゴム eraser mode")) action->trigger();
+        if (action->text() == QStringLiteral("消しゴム eraser mode")) action->trigger();
     }
     EXPECT_EQ(window->Sudoku().PenMode(), 1);
     for (QAction* action : window->findChildren<QAction*>()) {
-        if (action->toolTip() == QStringLiteral("ペン書き pen mode")) action->trigger();
+        if (action->text() == QStringLiteral("ペン書き pen mode")) action->trigger();
     }
     EXPECT_EQ(window->Sudoku().PenMode(), 0);
 }

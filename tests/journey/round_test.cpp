@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 #include <set>
 
@@ -85,9 +86,11 @@ struct RoundTest : ::testing::Test, TGameFolder {
             }
             return keepPlaying ? QDialog::Accepted : QDialog::Rejected;
         };
+        // The test fires the deferred start itself, however slow the machine.
+        window->EventTimer().setInterval(3'600'000);
+        SeedProgramRandom(11);
         window->show();
         Settle();
-        SeedProgramRandom(11);
         ContinueFromTheDialog();
     }
 
@@ -136,6 +139,26 @@ struct RoundTest : ::testing::Test, TGameFolder {
             if (board.CanPlace(c.Col, c.Row, answer.Digit)) wrongCell = c;
         }
         return {wrongDigit, wrongCell};
+    }
+
+    // A key as the window system delivers it: to the window, on to the focused widget.
+    void Key(Qt::Key key) {
+        QTest::keyClick(window->windowHandle(), key);
+        Settle();
+    }
+    // The arrow keys that bring the board's cursor to the cell.
+    void CursorTo(TCell cell) {
+        const TCell from = window->Sudoku().Cursor().Cell();
+        for (int i = 0; i < (cell.Col - from.Col + 9) % 9; ++i)
+            Key(Qt::Key_Right);
+        for (int i = 0; i < (cell.Row - from.Row + 9) % 9; ++i)
+            Key(Qt::Key_Down);
+        ASSERT_EQ(window->Sudoku().Cursor().Cell(), cell);
+    }
+    void KeysReady() {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(window->Sudoku().hasFocus());
     }
 
     // The answer stands on the board, circled.
@@ -308,6 +331,62 @@ TEST_F(RoundTest, APauseClickQueuedBehindTheWinningMoveIsNotTakenMidTransition) 
     EXPECT_TRUE(window->Sudoku().isVisible());
     EXPECT_TRUE(window->CountdownTimer().isActive());
     EXPECT_EQ(window->PauseAction().text(), QStringLiteral("一時停止 pause"));
+}
+
+TEST_F(RoundTest, KeysAloneWinARound) {
+    Open(0, 3);
+    KeysReady();
+    const TMove answer = window->Round().ForcedMove();
+    CursorTo(answer.Cell());
+    Key(static_cast<Qt::Key>(Qt::Key_0 + answer.Digit));
+    EXPECT_EQ(Player().Station, 4);
+    EXPECT_EQ(sound.played.back(), QStringLiteral("Trumpet0003"));
+    EXPECT_EQ(window->CountdownLabel().accessibleDescription(), QStringLiteral("正解 right move"));
+}
+
+TEST_F(RoundTest, ARefusedDigitKeyBeepsAndTheRoundRunsOn) {
+    Open(2, 8);
+    KeysReady();
+    const TMove answer = window->Round().ForcedMove();
+    const TBoard& board = window->Sudoku().Board();
+    int refused = 0;
+    for (int d = 1; d <= 9 && !refused; ++d)
+        if (!board.CanPlace(answer.Col, answer.Row, d)) refused = d;
+    ASSERT_NE(refused, 0);
+    CursorTo(answer.Cell());
+    Key(static_cast<Qt::Key>(Qt::Key_0 + refused));
+    EXPECT_EQ(beep.beeps, 1);
+    EXPECT_EQ(window->Round().State(), TRoundState::Running);
+    EXPECT_EQ(board.Matrix().GetValue(answer.Col, answer.Row), 0);
+    EXPECT_TRUE(dialogs.Messages.empty());
+
+    // A placeable wrong digit is a judged move: it loses.
+    const auto [wrongDigit, wrongCell] = WrongMoves();
+    ASSERT_NE(wrongDigit, 0);
+    Key(static_cast<Qt::Key>(Qt::Key_0 + wrongDigit));
+    EXPECT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(Player().Station, 7);
+    ExpectTheAnswerShown();
+    EXPECT_EQ(window->CountdownLabel().accessibleDescription(),
+              QStringLiteral("不正解 wrong move"));
+}
+
+TEST_F(RoundTest, PPausesAndResumesAndEveryActionNamesItsKey) {
+    Open(0, 8);
+    KeysReady();
+    Key(Qt::Key_P);
+    EXPECT_TRUE(window->Round().Paused());
+    Key(Qt::Key_P);
+    EXPECT_FALSE(window->Round().Paused());
+    EXPECT_TRUE(window->Sudoku().hasFocus());  // the keys go on to the board
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->icon().isNull()) continue;
+        EXPECT_FALSE(action->shortcut().isEmpty()) << action->text().toStdString();
+        EXPECT_TRUE(action->toolTip().endsWith(
+            QStringLiteral("[%1]").arg(action->shortcut().toString(QKeySequence::NativeText))))
+            << action->toolTip().toStdString();
+    }
+    EXPECT_EQ(window->PauseAction().toolTip(), QStringLiteral("一時停止 pause [P]"));
 }
 
 TEST_F(RoundTest, ClosingWithoutARoundOrInTheFirstMinuteCostsNothing) {
