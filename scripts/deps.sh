@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-ipafont-gothic fonts-ipafont-mincho fonts-kouzan-mouhitsu
   xvfb xauth xdotool x11-utils imagemagick time faketime

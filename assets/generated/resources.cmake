@@ -80,6 +80,7 @@ set(SENKARO_ASSET_FILES
   icons/16/8.png
   icons/16/9.png
   icons/16/10.png
+  icons/16/11.png
   icons/32/0.png
   icons/32/1.png
   icons/32/2.png
@@ -91,6 +92,7 @@ set(SENKARO_ASSET_FILES
   icons/32/8.png
   icons/32/9.png
   icons/32/10.png
+  icons/32/11.png
   tools/0.png
   tools/1.png
   tools/2.png
@@ -102,6 +104,7 @@ set(SENKARO_ASSET_FILES
   tools/8.png
   tools/9.png
   tools/10.png
+  tools/11.png
   cursors/PEN02.png
   cursors/ERASER01.png
   app/senkaro-16.png

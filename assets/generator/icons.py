@@ -2,7 +2,8 @@
 
 Icons are drawn on a 64-unit square with bold outlines and shrunk to 16, 32 and 64 pixels, so
 they stay legible at every size. Icon indices follow the actions: 0 pen colour, 1 eraser,
-2 pen, 3 erase memo, 4 pause, 5 close, 6 resume, 7 start, 8 select player, 9 (empty), 10 help.
+2 pen, 3 erase memo, 4 pause, 5 close, 6 resume, 7 start, 8 select player, 9 (empty), 10 help,
+11 records.
 """
 import math
 
@@ -114,9 +115,20 @@ def icon_empty(c):
     pass
 
 
+def icon_records(c):
+    # A travel ledger bound at the left, with three bars of a chart rising on its page.
+    c.rect(8, 6, 56, 58, fill=PAPER_LIGHT, outline=INK, width=OUTLINE)
+    c.rect(8, 6, 16, 58, fill=INDIGO, outline=INK, width=OUTLINE)
+    for y in (16, 30, 44):
+        c.line([(8, y), (16, y)], OCHRE_LIGHT, 2.0)
+    c.line([(21, 51), (52, 51)], INK, 2.0)
+    for x, top, colour in ((23, 38, PINE), (33, 28, INDIGO_MID), (43, 16, VERMILION)):
+        c.rect(x, top, x + 7, 50, fill=colour, outline=INK, width=1.6)
+
+
 ICONS = {0: icon_pen_colour, 1: icon_eraser, 2: icon_pen, 3: icon_erase_memo, 4: icon_pause,
          5: icon_close, 6: icon_resume, 7: icon_start, 8: icon_select_player, 9: icon_empty,
-         10: icon_help}
+         10: icon_help, 11: icon_records}
 
 
 def draw_icon(index, size):

@@ -32,7 +32,8 @@ TGameActions::TGameActions(QObject* owner)
       acStart(MakeAction(owner, QStringLiteral("始める Play"), 7, Qt::Key_S)),
       acPause(MakeAction(owner, QStringLiteral("一時停止 pause"), 4, Qt::Key_P)),
       acOpenDlg(MakeAction(owner, QStringLiteral("設定 select"), 8, Qt::Key_U)),
-      acHelp(MakeAction(owner, QStringLiteral("案内 help"), 10, Qt::Key_F1)) {
+      acHelp(MakeAction(owner, QStringLiteral("案内 help"), 10, Qt::Key_F1)),
+      acRecords(MakeAction(owner, QStringLiteral("記録 records"), 11, Qt::Key_R)) {
     acEraseMemo->setText(QStringLiteral("メモを消す(Erase &Memo)"));
     auto* penGroup = new QActionGroup(owner);
     for (QAction* action : {acPen, acEraser}) {

@@ -26,4 +26,5 @@ struct TGameActions {
     QAction* acPause;
     QAction* acOpenDlg;
     QAction* acHelp;
+    QAction* acRecords;
 };

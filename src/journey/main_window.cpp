@@ -18,10 +18,12 @@
 #include "journey/route_panel.h"
 #include "journey/route_tables.h"
 #include "journey/sound_cues.h"
+#include "journey/statistics_window.h"
 #include "journey/user_name_prompt.h"
 #include "logic/random.h"
 #include "platform/fonts.h"
 #include "resource_names.h"
+#include "storage/data_file.h"
 #include "storage/storage_reporter.h"
 
 namespace {
@@ -97,8 +99,10 @@ TForm1::TForm1(TServices services, QWidget* parent)
     form2_ = std::make_unique<TForm2>(static_cast<TPlayerDialogHost&>(*this), this);
     form3_ = std::make_unique<TForm3>(this);
     form3_->OnHelp = [this] { acHelpExecute(); };
+    statistics_ = std::make_unique<TStatisticsWindow>(this);
 
     users_.LoadFromFile(services_.DataFile, kUsersSection, *reporter_);
+    records_.LoadFromFile(services_.DataFile, *reporter_);
     SelectUser(-1);
 }
 
@@ -151,6 +155,7 @@ void TForm1::BuildLayout() {
     toolBar2->addAction(actions_.acPause);
     toolBar2->addSeparator();
     toolBar2->addAction(actions_.acOpenDlg);
+    toolBar2->addAction(actions_.acRecords);
     toolBar2->addSeparator();
     toolBar2->addAction(actions_.acHelp);
     journey_ = new TRoutePanel(pnMap, QRect(0, kBandHeight, mapWidth, topHeight - kBandHeight));
@@ -171,6 +176,7 @@ void TForm1::ConnectActions() {
     connect(actions_.acPause, &QAction::triggered, this, [this] { acPauseExecute(); });
     connect(actions_.acOpenDlg, &QAction::triggered, this, [this] { acOpenDlgExecute(); });
     connect(actions_.acHelp, &QAction::triggered, this, [this] { acHelpExecute(); });
+    connect(actions_.acRecords, &QAction::triggered, this, [this] { acRecordsExecute(); });
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -247,10 +253,15 @@ void TForm1::ShowJourney(const TSenkaroUser* user) {
         DrawMap();
     }
     actions_.acStart->setEnabled(user != nullptr && !round_.Active());
+    actions_.acRecords->setEnabled(user != nullptr && !round_.Active());
 }
 
 void TForm1::SaveUsers() {
-    users_.SaveToFile(services_.DataFile, kUsersSection, *reporter_);
+    // Players and records in one read and one write of the file.
+    TDataFile file(services_.DataFile, *reporter_);
+    file.WriteSection(kUsersSection, users_.ToStrings());
+    records_.WriteTo(file);
+    file.Close();
 }
 
 void TForm1::ShowPosition(int station) {
@@ -308,6 +319,13 @@ void TForm1::acOpenDlgExecute() {
     if (!ok) return;
     SelectUser(selected);
     tmEvent_->start();
+}
+
+void TForm1::acRecordsExecute() {
+    if (currentUser_ < 0) return;
+    const TSenkaroUser& user = users_.Items(currentUser_);
+    statistics_->ShowPlayer(user.Name, records_.OfPlayer(user.Name), user.Level, user.Station);
+    services_.Dialogs->RunModal(*statistics_);
 }
 
 void TForm1::acHelpExecute() {

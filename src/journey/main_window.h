@@ -18,6 +18,7 @@
 #include "journey/game_actions.h"
 #include "journey/player_dialog_host.h"
 #include "journey/round.h"
+#include "journey/round_records.h"
 #include "journey/senkaro_user.h"
 
 class QAction;
@@ -32,6 +33,7 @@ class TForm2;
 class TForm3;
 class TRoutePanel;
 class TSoundPlayer;
+class TStatisticsWindow;
 class TStorageReporter;
 class TSudoku;
 
@@ -61,6 +63,8 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     // What tests and the rest of the game read.
     const TRound& Round() const { return round_; }
     const TSenkaroUsers& Players() const { return users_; }
+    const TRoundRecords& Records() const { return records_; }
+    TStatisticsWindow& StatisticsWindow() { return *statistics_; }
     int CurrentUser() const { return currentUser_; }
     int ShownStation() const { return shownStation_; }
     const std::vector<int>& CheckpointList() const { return checkpointList_; }
@@ -76,6 +80,7 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     QAction& CloseAction() { return *actions_.acClose; }
     QAction& HelpAction() { return *actions_.acHelp; }
     QAction& PenColorAction() { return *actions_.acPenColor; }
+    QAction& RecordsAction() { return *actions_.acRecords; }
     QTimer& CountdownTimer() { return *tmNokavira_; }
     QTimer& EventTimer() { return *tmEvent_; }
     QWidget& Circle() { return *imMaru_; }
@@ -110,6 +115,7 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     void acPenColorExecute();
     void acOpenDlgExecute();
     void acHelpExecute();
+    void acRecordsExecute();
 
     // --- Rounds (main_window_round.cpp) ---------------------------------------------------
     void acStartExecute();
@@ -121,6 +127,7 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     // A failure's message, if any, is shown once the round has ended.
     void EndRound(bool success, const QString& message = QString());
     void ShowAnswer();
+    void RecordRound(TRoundResult result);
     void acPauseExecute();
     void SetPaused(bool value);
     void ShowPauseAction(bool paused);
@@ -137,6 +144,7 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     TServices services_;
     std::unique_ptr<TStorageReporter> reporter_;
     TSenkaroUsers users_;
+    TRoundRecords records_;
     int currentUser_ = -1;
     int shownStation_ = 0;
     std::vector<int> checkpointList_;
@@ -157,4 +165,5 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     std::unique_ptr<TCuePlayer> cues_;
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TStatisticsWindow> statistics_;
 };

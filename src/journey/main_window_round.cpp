@@ -73,6 +73,7 @@ void TForm1::ShowRoundActions(TActionsFor state) {
     actions_.acOpenDlg->setEnabled(idle);
     actions_.acStart->setVisible(!running);
     actions_.acStart->setEnabled(idle && currentUser_ >= 0);
+    actions_.acRecords->setEnabled(idle && currentUser_ >= 0);
     actions_.acPause->setVisible(running);
     actions_.acPause->setEnabled(running);
 }
@@ -95,6 +96,7 @@ void TForm1::StartRound(int kind) {
     int digit = 0;
     const bool found = sudoku_->Board().FindAnswer(cell, digit);
     // The answer's search leaves its level behind; the player's own moves are recorded as 0.
+    const int technique = sudoku_->Board().CurrentTechnique();
     sudoku_->Board().SetCurrentTechnique(0);
     if (!found) {
         round_.Abandon();
@@ -102,7 +104,7 @@ void TForm1::StartRound(int kind) {
         return;
     }
     const int level = users_.Items(currentUser_).Level;
-    round_.Start({cell.Col, cell.Row, digit}, level, Now());
+    round_.Start({cell.Col, cell.Row, digit}, level, Now(), technique);
     StartCountdown();
 }
 
@@ -171,6 +173,8 @@ void TForm1::EndRound(bool success, const QString& message) {
     sudoku_->setEnabled(false);
     sudoku_->setVisible(true);
     TSenkaroUser& user = users_.Items(currentUser_);
+    RecordRound(success ? TRoundResult::Ok
+                        : (message.isEmpty() ? TRoundResult::Timeout : TRoundResult::Wrong));
     int cue = 2;
     if (success) {
         const THistories& histories = sudoku_->Board().Histories();
@@ -199,6 +203,20 @@ void TForm1::EndRound(bool success, const QString& message) {
         ShowRoundActions(TActionsFor::Idle);
         actions_.acOpenDlg->trigger();
     });
+}
+
+void TForm1::RecordRound(TRoundResult result) {
+    const TSenkaroUser& user = users_.Items(currentUser_);
+    TRoundRecord record;
+    record.Name = user.Name;
+    record.When = date_time::Now();
+    record.Level = user.Level;
+    record.Station = user.Station;
+    record.Kind = round_.PuzzleKind();
+    record.Technique = round_.AnswerTechnique();
+    record.Result = result;
+    record.Ms = round_.PlayedMs(Now());
+    records_.Add(record);
 }
 
 void TForm1::ShowAnswer() {
@@ -263,6 +281,7 @@ bool TForm1::FormClose() {
     // Its time may have run out just now: then the round has ended and been saved.
     if (!round_.Active()) return true;
     if (services_.Dialogs->Ask(kGiveUpQuestion, true) == TAnswer::Yes) {
+        RecordRound(TRoundResult::GaveUp);
         users_.Items(currentUser_).StepBack();
         SaveUsers();
         return true;

@@ -17,9 +17,10 @@ void TRound::Abandon() {
     if (state_ == TRoundState::Making) state_ = TRoundState::Idle;
 }
 
-void TRound::Start(const TMove& forced, int level, std::int64_t now) {
+void TRound::Start(const TMove& forced, int level, std::int64_t now, int technique) {
     if (state_ != TRoundState::Making) return;
     forced_ = forced;
+    technique_ = technique;
     timeLimit_ = TimeLimitMs(puzzleKind_, level);
     startTick_ = now;
     pauseStart_ = now;
@@ -28,6 +29,10 @@ void TRound::Start(const TMove& forced, int level, std::int64_t now) {
 
 std::int64_t TRound::Played(std::int64_t now) const {
     return (Paused() ? pauseStart_ : now) - startTick_;
+}
+
+std::int64_t TRound::PlayedMs(std::int64_t now) const {
+    return std::clamp<std::int64_t>(Played(now), 0, timeLimit_);
 }
 
 std::int64_t TRound::Remaining(std::int64_t now) const {

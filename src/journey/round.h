@@ -51,8 +51,12 @@ class TRound {
     bool BeginMaking(int kind);
     // Making -> Idle: the puzzle had no single forced move.
     void Abandon();
-    // Making -> Running: the countdown of the kind at the level starts now.
-    void Start(const TMove& forced, int level, std::int64_t now);
+    // Making -> Running: the countdown of the kind at the level starts now. The technique is
+    // the level of the technique that found the forced move (for the records).
+    void Start(const TMove& forced, int level, std::int64_t now, int technique = 0);
+    int AnswerTechnique() const { return technique_; }
+    // The time played so far, pauses not counted, never more than the limit.
+    std::int64_t PlayedMs(std::int64_t now) const;
 
     // The time left, counted up to the pause's start while paused.
     std::int64_t Remaining(std::int64_t now) const;
@@ -87,4 +91,5 @@ class TRound {
     std::int64_t startTick_ = 0;
     std::int64_t pauseStart_ = 0;
     bool judging_ = false;
+    int technique_ = 0;
 };

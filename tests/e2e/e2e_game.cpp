@@ -41,6 +41,7 @@
 #include "journey/dialogs.h"
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
+#include "journey/statistics_window.h"
 #include "platform/beep.h"
 #include "platform/clock.h"
 #include "platform/document_opener.h"
@@ -311,10 +312,22 @@ void PlayFirstStart(TForm1& form) {
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "the digit key wins the round");
     Check(OnGui([&] { return Station(form); }) == stationBefore + 1,
           "the keyed move moves the player on");
-    Click(OnGui([] { return ButtonInModal(QStringLiteral("continue")); }));
-    Check(WaitFor([&] { return RoundRunning(form); }), "continue starts one more round");
+    // 6. Between rounds, the records: every round so far counted.
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("close")); }));
+    Check(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }),
+          "close leaves the player dialog");
+    Click(OnGui([&] { return CentreOf(ActionButton(form, form.RecordsAction())); }));
+    Check(WaitFor([] { return ModalIs<TStatisticsWindow>(); }), "the records window opens");
+    Check(OnGui([&] { return form.StatisticsWindow().Statistics().All.Rounds; }) == 3,
+          "it counts the three rounds played");
+    Shot("records");
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("close")); }));
+    Check(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }),
+          "the records window closes");
+    Click(OnGui([&] { return CentreOf(ActionButton(form, form.StartAction())); }));
+    Check(WaitFor([&] { return RoundRunning(form); }), "start begins one more round");
 
-    // 6. Quit during the round's first minute: no question, nothing lost.
+    // 7. Quit during the round's first minute: no question, nothing lost.
     Click(OnGui([&] { return CloseButton(form); }));
     Check(WaitFor([&] { return !form.isVisible(); }), "closing in the first minute asks nothing");
 }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <set>
@@ -14,13 +15,18 @@
 #include "board/sudoku.h"
 #include "journey/fake_dialogs.h"
 #include "journey/main_window.h"
+#include "journey/round_records.h"
+#include "journey/round_rules.h"
 #include "journey/sound_cues.h"
+#include "journey/statistics_window.h"
 #include "journey/window_test_support.h"
 #include "logic/random.h"
 #include "platform/beep.h"
 #include "platform/clock.h"
 #include "platform/sound_player.h"
 #include "resource_names.h"
+#include "storage/data_file.h"
+#include "storage/storage_test_support.h"
 
 namespace {
 
@@ -444,6 +450,72 @@ TEST_F(RoundTest, PausedTimeIsNotCountedAsPlayWhenClosing) {
     clock.now += 600000;  // a long break
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(dialogs.Questions.empty());
+}
+
+TEST_F(RoundTest, EveryJudgedRoundIsRecordedSavedAndShown) {
+    Open(0, 8);
+    keepPlaying = true;
+    clock.now += 12345;
+    PlayTheAnswer();  // ok at 8
+    ContinueFromTheDialog();
+    const auto [wrongDigit, wrongCell] = WrongMoves();
+    Drag(window->Round().ForcedDigit(), wrongCell);  // wrong at 9
+    ContinueFromTheDialog();
+    TickAfter(window->Round().TimeLimit());  // time-out at 8
+    keepPlaying = false;
+    ContinueFromTheDialog();
+    TickAfter(70000);
+    dialogs.Answers = {TAnswer::Yes};
+    window->close();  // given up at 7
+
+    const TRoundRecords& records = window->Records();
+    ASSERT_EQ(records.Count(), 4);
+    const std::vector<std::pair<int, TRoundResult>> expected = {{8, TRoundResult::Ok},
+                                                                {9, TRoundResult::Wrong},
+                                                                {8, TRoundResult::Timeout},
+                                                                {7, TRoundResult::GaveUp}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(records.Items(i)->Station, expected[i].first) << i;
+        EXPECT_EQ(records.Items(i)->Result, expected[i].second) << i;
+        EXPECT_EQ(records.Items(i)->Name, kPlayer);
+        EXPECT_GE(records.Items(i)->Kind, 1);
+    }
+    EXPECT_EQ(records.Items(0)->Ms, 12345);
+    EXPECT_EQ(records.Items(2)->Ms, TimeLimitMs(records.Items(2)->Kind, 0));
+    EXPECT_EQ(records.Items(3)->Ms, 70000);
+
+    // Saved beside the players, and read again by the next start.
+    TRecordingReporter reporter;
+    TDataFile file(DataFile(), reporter);
+    QStringList lines;
+    file.ReadSection(kRecordsSection, lines);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[3].startsWith(kPlayer + QStringLiteral("=")));
+    EXPECT_TRUE(lines[3].endsWith(QStringLiteral(",gaveup,70000")));
+    TServices services;
+    services.Dialogs = &dialogs;
+    services.Clock = &clock;
+    services.DataFile = DataFile();
+    TForm1 again(services);
+    EXPECT_EQ(again.Records().Count(), 4);
+}
+
+TEST_F(RoundTest, TheRecordsActionShowsThePlayersStatistics) {
+    Open(0, 3);
+    PlayTheAnswer();
+    EXPECT_TRUE(window->RecordsAction().isEnabled());
+    window->RecordsAction().trigger();
+    ASSERT_EQ(dialogs.ModalDialogs.back(), &window->StatisticsWindow());
+    const TPlayerStatistics& s = window->StatisticsWindow().Statistics();
+    EXPECT_EQ(s.All.Rounds, 1);
+    EXPECT_EQ(s.All.Successes, 1);
+    EXPECT_EQ(window->StatisticsWindow().Charts().count(), 3);
+    EXPECT_TRUE(window->StatisticsWindow().windowTitle().endsWith(kPlayer));
+    // Not in the middle of a round.
+    keepPlaying = true;
+    window->OpenDlgAction().trigger();
+    ContinueFromTheDialog();
+    EXPECT_FALSE(window->RecordsAction().isEnabled());
 }
 
 TEST_F(RoundTest, EveryGivenOfANewRoundIsFixedOnScreen) {

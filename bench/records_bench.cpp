@@ -1,0 +1,83 @@
+// The game's data file with its records: loading and saving a file of 100 players and 20,000
+// round records, as the game does at start-up and after every round.
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include "journey/round_records.h"
+#include "journey/senkaro_user.h"
+#include "storage/data_file.h"
+#include "storage/storage_reporter.h"
+
+namespace {
+
+class TSilentReporter final : public TStorageReporter {
+  public:
+    void Report(const std::string&) override {}
+};
+
+struct TGameFile {
+    QTemporaryDir folder;
+    std::string name = folder.filePath(QStringLiteral("senkaro.ini")).toStdString();
+    TSenkaroUsers users;
+    TRoundRecords records;
+    TSilentReporter reporter;
+
+    TGameFile() {
+        for (int p = 0; p < 100; ++p) {
+            const int index = users.Add(QStringLiteral("旅人%1").arg(p));
+            users.Items(index).Station = p % 55;
+            users.Items(index).Checkpoints = QStringLiteral("3,9,17,25,33,41,52");
+        }
+        for (int i = 0; i < TRoundRecords::kMaxRecords; ++i) {
+            TRoundRecord r;
+            r.Name = QStringLiteral("旅人%1").arg(i % 100);
+            r.When = 46000.5 + i / 1000.0;
+            r.Level = i % 3;
+            r.Station = i % 54;
+            r.Kind = 1 + i % 6;
+            r.Technique = i % 10;
+            r.Result = static_cast<TRoundResult>(i % 4);
+            r.Ms = 1000 + i;
+            records.Add(r);
+        }
+        Save();
+    }
+    void Save() {
+        users.SaveToFile(name, kUsersSection, reporter);
+        records.SaveToFile(name, reporter);
+    }
+    void Load() {
+        users.LoadFromFile(name, kUsersSection, reporter);
+        records.LoadFromFile(name, reporter);
+    }
+};
+
+// The file read once and written once with both sections, as a save that keeps the players
+// and the records together does.
+void BM_LoadAndSaveGameFileInOneSession(benchmark::State& state) {
+    TGameFile game;
+    for (auto _ : state) {
+        TDataFile file(game.name, game.reporter);
+        QStringList players;
+        file.ReadSection(kUsersSection, players);
+        game.users.FromStrings(players);
+        game.records.ReadFrom(file);
+        file.WriteSection(kUsersSection, game.users.ToStrings());
+        game.records.WriteTo(file);
+        file.Close();
+    }
+}
+BENCHMARK(BM_LoadAndSaveGameFileInOneSession)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAndSaveGameFile(benchmark::State& state) {
+    TGameFile game;
+    for (auto _ : state) {
+        game.Load();
+        game.Save();
+    }
+    state.counters["records"] = game.records.Count();
+}
+BENCHMARK(BM_LoadAndSaveGameFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,79 @@
+// Every judged round, remembered: who played it, when, at which level and station, the kind
+// of puzzle, the technique level of its answer, how it ended and how long it took.
+//
+// A record is a line of the data file's section "records":
+//   name=yyyy/MM/dd H:mm:ss,level,station,kind,technique,result,ms
+// with result "ok", "wrong", "timeout" or "gaveup", and ms the time played (pauses not
+// counted). At most kMaxRecords are kept, the oldest dropped first. The lines are kept as they
+// were read and parsed only when asked for, so a file with thousands of them loads and saves
+// fast; a line that is no record is kept in the file but counts for nothing.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "journey/date_time.h"
+
+class TStorageReporter;
+
+inline constexpr char kRecordsSection[] = "records";
+
+enum class TRoundResult { Ok, Wrong, Timeout, GaveUp };
+
+QString ResultName(TRoundResult result);
+std::optional<TRoundResult> ResultFromName(const QString& name);
+
+struct TRoundRecord {
+    QString Name;
+    date_time::TDateTime When = 0;
+    int Level = 0;
+    int Station = 0;  // before the round
+    int Kind = 1;
+    int Technique = 0;  // the level of the technique that found the answer, 0-9
+    TRoundResult Result = TRoundResult::Ok;
+    std::int64_t Ms = 0;
+
+    QString ToText() const;
+    // Nothing for a line that is not a record (no name, a field missing or not a number, an
+    // unknown result); numbers are brought into their ranges.
+    static std::optional<TRoundRecord> FromText(const QString& line);
+    friend bool operator==(const TRoundRecord&, const TRoundRecord&) = default;
+};
+
+class TDataFile;
+
+class TRoundRecords {
+  public:
+    static constexpr int kMaxRecords = 20000;
+
+    // The lines kept, records or not.
+    int Count() const { return static_cast<int>(lines_.size()); }
+    // Line i read as a record; nothing when it is none.
+    std::optional<TRoundRecord> Items(int index) const {
+        return TRoundRecord::FromText(lines_.at(index));
+    }
+    // Adds at the end; the oldest goes when more than kMaxRecords are kept.
+    void Add(const TRoundRecord& record);
+    // The records of one player, oldest first.
+    std::vector<TRoundRecord> OfPlayer(const QString& name) const;
+
+    const QStringList& ToStrings() const { return lines_; }
+    // Replaces the lines by these, the last kMaxRecords of them.
+    void FromStrings(const QStringList& lines);
+
+    // The section of an open data file.
+    void ReadFrom(const TDataFile& file);
+    void WriteTo(TDataFile& file) const;
+
+    // The records of the data file's section, when the file exists; the file's other sections
+    // are kept when saving. Storage problems are told to the reporter.
+    bool LoadFromFile(const std::string& fileName, TStorageReporter& reporter);
+    bool SaveToFile(const std::string& fileName, TStorageReporter& reporter) const;
+
+  private:
+    QStringList lines_;
+};

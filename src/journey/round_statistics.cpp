@@ -1,0 +1,56 @@
+#include "journey/round_statistics.h"
+
+#include <algorithm>
+
+TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records) {
+    TPlayerStatistics s;
+    std::array<std::vector<std::int64_t>, 7> times;
+    int run = 0;
+    for (const TRoundRecord& r : records) {
+        const bool ok = r.Result == TRoundResult::Ok;
+        for (TTally* tally : {&s.All, &s.PerLevel[static_cast<std::size_t>(r.Level)],
+                              &s.PerTechnique[static_cast<std::size_t>(r.Technique)]}) {
+            ++tally->Rounds;
+            tally->Successes += ok ? 1 : 0;
+        }
+        run = ok ? run + 1 : 0;
+        s.LongestRun = std::max(s.LongestRun, run);
+        if (!ok) continue;
+        times[static_cast<std::size_t>(r.Kind)].push_back(r.Ms);
+        if (r.Station == 53) ++s.JourneysFinished;
+    }
+    s.CurrentRun = run;
+    for (std::size_t kind = 1; kind < times.size(); ++kind) {
+        std::vector<std::int64_t>& t = times[kind];
+        if (t.empty()) continue;
+        std::sort(t.begin(), t.end());
+        s.PerKind[kind] = {static_cast<int>(t.size()), t.front(), t[(t.size() - 1) / 2]};
+    }
+    return s;
+}
+
+std::vector<TChartPoint> RoundTimes(const std::vector<TRoundRecord>& records, int count) {
+    std::vector<TChartPoint> points;
+    const std::size_t first =
+        records.size() > static_cast<std::size_t>(count) ? records.size() - count : 0;
+    for (std::size_t i = first; i < records.size(); ++i)
+        points.push_back({static_cast<double>(i - first + 1), records[i].Ms / 1000.0});
+    return points;
+}
+
+std::vector<TChartPoint> JourneyStations(const std::vector<TRoundRecord>& records, int level,
+                                         int stationNow) {
+    // The journey at the level began after the last round of another level, or after the
+    // arrival that finished an earlier journey at the same level.
+    std::size_t begin = records.size();
+    while (begin > 0) {
+        const TRoundRecord& r = records[begin - 1];
+        if (r.Level != level || (r.Station == 53 && r.Result == TRoundResult::Ok)) break;
+        --begin;
+    }
+    std::vector<TChartPoint> points;
+    for (std::size_t i = begin; i < records.size(); ++i)
+        points.push_back({static_cast<double>(points.size() + 1), double(records[i].Station)});
+    points.push_back({static_cast<double>(points.size() + 1), static_cast<double>(stationNow)});
+    return points;
+}

@@ -1,0 +1,125 @@
+// The records of judged rounds: their data-file lines, the cap on how many are kept, the
+// statistics drawn from them, and their round trip through the data file.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "journey/round_records.h"
+#include "journey/round_statistics.h"
+#include "storage/data_file.h"
+#include "storage/storage_test_support.h"
+
+namespace {
+
+TRoundRecord Round(int level, int station, int kind, int technique, TRoundResult result,
+                   std::int64_t ms) {
+    TRoundRecord r;
+    r.Name = QStringLiteral("花子");
+    r.When = *date_time::Parse(QStringLiteral("2026/12/08 9:30:05"));
+    r.Level = level;
+    r.Station = station;
+    r.Kind = kind;
+    r.Technique = technique;
+    r.Result = result;
+    r.Ms = ms;
+    return r;
+}
+
+using R = TRoundResult;
+
+}  // namespace
+
+TEST(RoundRecords, LinesRoundTripAndBadLinesAreLeftOut) {
+    const TRoundRecord r = Round(1, 12, 4, 5, R::Timeout, 256000);
+    EXPECT_EQ(r.ToText(), QStringLiteral("花子=2026/12/08 9:30:05,1,12,4,5,timeout,256000"));
+    EXPECT_EQ(TRoundRecord::FromText(r.ToText()), r);
+    for (const char* bad : {"=2026/12/08 9:30:05,1,12,4,5,ok,1", "a=2026/12/08 9:30:05,1,12,4,5,ok",
+                            "a=2026/12/08 9:30:05,1,x,4,5,ok,1", "a=someday,1,12,4,5,ok,1",
+                            "a=2026/12/08 9:30:05,1,12,4,5,won,1", "no equals sign"})
+        EXPECT_FALSE(TRoundRecord::FromText(QString::fromUtf8(bad))) << bad;
+    // Numbers out of range are brought into it, never used as they stand.
+    const auto wild = TRoundRecord::FromText(
+        QStringLiteral("a=2026/12/08 9:30:05,-100000,99999999999,40,12,ok,-5"));
+    ASSERT_TRUE(wild);
+    EXPECT_EQ(wild->Level, 0);
+    EXPECT_EQ(wild->Station, 54);
+    EXPECT_EQ(wild->Kind, 6);
+    EXPECT_EQ(wild->Technique, 9);
+    EXPECT_EQ(wild->Ms, 0);
+}
+
+TEST(RoundRecords, TheLast20000AreKeptThroughTheDataFile) {
+    TRoundRecords records;
+    for (int i = 0; i < TRoundRecords::kMaxRecords + 5; ++i)
+        records.Add(Round(i % 3, i % 54, 1 + i % 6, i % 10, R::Ok, i));
+    ASSERT_EQ(records.Count(), TRoundRecords::kMaxRecords);
+    EXPECT_EQ(records.Items(0)->Ms, 5);  // the five oldest went
+
+    QTemporaryDir folder;
+    const std::string name = folder.filePath(QStringLiteral("senkaro.ini")).toStdString();
+    TRecordingReporter reporter;
+    {
+        TDataFile file(name, reporter);
+        records.WriteTo(file);
+        file.WriteSection("userdata", {QStringLiteral("花子=0,3,\"5\",\"2026/12/01 10:00:00\",0")});
+        file.Close();
+    }
+    TRoundRecords read;
+    read.ReadFrom(TDataFile(name, reporter));
+    ASSERT_EQ(read.Count(), records.Count());
+    for (int i = 0; i < read.Count(); i += 997)
+        EXPECT_EQ(read.Items(i), records.Items(i)) << i;
+    EXPECT_EQ(read.Items(read.Count() - 1), records.Items(records.Count() - 1));
+    EXPECT_EQ(read.OfPlayer(QStringLiteral("花子")).size(), std::size_t(records.Count()));
+}
+
+TEST(RoundRecords, ALineThatIsNoRecordIsKeptButCountsForNothing) {
+    TRoundRecords records;
+    records.FromStrings({Round(0, 1, 1, 1, R::Ok, 1).ToText(), QStringLiteral("花子=broken"),
+                         Round(0, 2, 1, 1, R::Wrong, 2).ToText()});
+    EXPECT_EQ(records.Count(), 3);
+    EXPECT_FALSE(records.Items(1));
+    EXPECT_EQ(records.OfPlayer(QStringLiteral("花子")).size(), 2u);
+    EXPECT_TRUE(records.OfPlayer(QStringLiteral("花")).empty());  // a name is matched whole
+}
+
+TEST(RoundStatistics, FromAFixedListOfRounds) {
+    const std::vector<TRoundRecord> rounds = {
+        Round(0, 51, 1, 1, R::Ok, 30000),     Round(0, 52, 2, 2, R::Wrong, 5000),
+        Round(0, 51, 2, 2, R::Ok, 40000),     Round(0, 52, 3, 3, R::Ok, 20000),
+        Round(0, 53, 3, 3, R::Ok, 10000),  // arrives: a journey finished
+        Round(1, 0, 4, 4, R::Timeout, 64000), Round(1, 0, 4, 5, R::GaveUp, 70000),
+        Round(1, 0, 4, 4, R::Ok, 50000),      Round(1, 1, 2, 2, R::Ok, 60000),
+    };
+    const TPlayerStatistics s = ComputeStatistics(rounds);
+    EXPECT_EQ(s.All, (TTally{9, 6}));
+    EXPECT_EQ(s.PerLevel[0], (TTally{5, 4}));
+    EXPECT_EQ(s.PerLevel[1], (TTally{4, 2}));
+    EXPECT_EQ(s.PerLevel[2], (TTally{0, 0}));
+    EXPECT_EQ(s.PerTechnique[2], (TTally{3, 2}));
+    EXPECT_EQ(s.PerTechnique[4], (TTally{2, 1}));
+    EXPECT_EQ(s.PerTechnique[5], (TTally{1, 0}));
+    EXPECT_DOUBLE_EQ(s.PerTechnique[2].Share(), 2.0 / 3.0);
+    EXPECT_DOUBLE_EQ(s.PerLevel[2].Share(), 0.0);
+    // Times of successes only: kind 2 had 40 s and 60 s, kind 3 had 20 s and 10 s.
+    EXPECT_EQ(s.PerKind[2], (TKindTimes{2, 40000, 40000}));
+    EXPECT_EQ(s.PerKind[3], (TKindTimes{2, 10000, 10000}));
+    EXPECT_EQ(s.PerKind[4], (TKindTimes{1, 50000, 50000}));
+    EXPECT_EQ(s.PerKind[6], TKindTimes{});
+    EXPECT_EQ(s.LongestRun, 3);
+    EXPECT_EQ(s.CurrentRun, 2);
+    EXPECT_EQ(s.JourneysFinished, 1);
+
+    const std::vector<TChartPoint> times = RoundTimes(rounds, 3);
+    ASSERT_EQ(times.size(), 3u);
+    EXPECT_DOUBLE_EQ(times[0].X, 1);
+    EXPECT_DOUBLE_EQ(times[0].Y, 70.0);
+    EXPECT_DOUBLE_EQ(times[2].Y, 60.0);
+    // The journey at level 1: stations 0, 0, 0, 1 before its rounds, 2 now.
+    const std::vector<TChartPoint> stations = JourneyStations(rounds, 1, 2);
+    std::vector<double> ys;
+    for (const TChartPoint& p : stations)
+        ys.push_back(p.Y);
+    EXPECT_EQ(ys, (std::vector<double>{0, 0, 0, 1, 2}));
+    EXPECT_EQ(ComputeStatistics({}).All, TTally{});
+}
