@@ -1,5 +1,4 @@
-// Players and their progress: the data-file line, moves along the road, checkpoint drawing and
-// the name check.
+// Players and their progress: the data-file line, moves along the road and checkpoint drawing.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,7 +7,6 @@
 #include "journey/date_time.h"
 #include "journey/same_user.h"
 #include "journey/senkaro_user.h"
-#include "journey/user_name.h"
 #include "logic/random.h"
 
 namespace {
@@ -212,18 +210,4 @@ TEST(Journey, NewJourneyStartsAtTheNextLevel) {
     EXPECT_FALSE(CharacterBelongsToLevel(user.Character, user.Level));
     EXPECT_TRUE(CharacterBelongsToLevel(5, 1));
     EXPECT_EQ(CheckpointText({3, 7, 52}), QStringLiteral("3,7,52"));
-}
-
-TEST(UserName, RefusesWhatTheFileCannotKeep) {
-    const char* refused[] = {"", "   ", "a=b", "[admin", "tab\there", "smile\U0001F600", "☺"};
-    for (const char* input : refused) {
-        const TNameCheck check = ValidateUserName(QString::fromUtf8(input));
-        EXPECT_FALSE(check.Ok()) << input;
-        if (check.Error) {
-            EXPECT_TRUE(check.Error->contains(QStringLiteral("\n\n"))) << input;
-        }
-    }
-    for (const char* input : {"Taro", "山田 花子", "髙﨑①", "a[b]", "O'Brien"})
-        EXPECT_TRUE(ValidateUserName(QString::fromUtf8(input)).Ok()) << input;
-    EXPECT_EQ(ValidateUserName(QStringLiteral("  Taro  ")).Name, QStringLiteral("Taro"));
 }
