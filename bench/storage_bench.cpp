@@ -1,5 +1,5 @@
 // Storage speed: the codec on 1 MiB of text, and saving and loading a data file of 10,000
-// player lines (the save includes the flush to disk).
+// player lines (the save includes the flush to disk and keeping the old file as the backup).
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>

@@ -2,6 +2,7 @@
 // the folder the game is started from.
 #include <QApplication>
 #include <QDir>
+#include <iostream>
 
 #include "journey/dialogs.h"
 #include "journey/main_window.h"
@@ -10,6 +11,7 @@
 #include "platform/document_opener.h"
 #include "platform/fonts.h"
 #include "platform/sound_player.h"
+#include "storage/data_file_lock.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -27,6 +29,13 @@ int main(int argc, char* argv[]) {
 
     // The dialogs and the sound player need the window as their parent; they die before it.
     TQtDialogs dialogs(nullptr, QStringLiteral("千花路五十三次 巡数 一人旅"));
+    // One game per folder for the whole run: a second one would undo the first one's saves.
+    const TDataFileLock lock(services.DataFile);
+    if (lock.State() == TDataFileLock::TState::HeldElsewhere) {
+        std::cerr << kAlreadyRunningMessage << '\n';
+        dialogs.ShowMessage(QString::fromUtf8(kAlreadyRunningMessage));
+        return 1;
+    }
     TAudioSinkPlayer sound;
     services.Dialogs = &dialogs;
     services.Sound = &sound;

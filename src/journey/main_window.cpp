@@ -258,10 +258,8 @@ void TForm1::ShowJourney(const TSenkaroUser* user) {
 
 void TForm1::SaveUsers() {
     // Players and records in one read and one write of the file.
-    TDataFile file(services_.DataFile, *reporter_);
-    file.WriteSection(kUsersSection, users_.ToStrings());
-    records_.WriteTo(file);
-    file.Close();
+    users_.SaveToFile(services_.DataFile, kUsersSection, *reporter_,
+                      [this](TDataFile& file) { records_.WriteTo(file); });
 }
 
 void TForm1::ShowPosition(int station) {

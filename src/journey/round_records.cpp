@@ -109,6 +109,5 @@ bool TRoundRecords::LoadFromFile(const std::string& fileName, TStorageReporter& 
 bool TRoundRecords::SaveToFile(const std::string& fileName, TStorageReporter& reporter) const {
     TDataFile file(fileName, reporter);
     WriteTo(file);
-    file.Close();
-    return true;
+    return file.Close() == 0;
 }

@@ -1,11 +1,14 @@
+// Players: the data-file line, moves along the road, and the players' section of the data file.
 #include "journey/senkaro_user.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 
 #include "journey/comma_text.h"
 #include "logic/random.h"
 #include "storage/data_file.h"
+#include "storage/storage_reporter.h"
 
 namespace {
 
@@ -14,6 +17,35 @@ int ToIntOrZero(const QString& text) {
     const int value = text.toInt(&ok);
     return ok ? value : 0;
 }
+
+// The checkpoint items that name a post station, in stored order, as comma text.
+QString PostStationsOnly(const QString& checkpoints) {
+    std::vector<int> stations;
+    for (const QString& item : comma_text::Split(checkpoints)) {
+        bool ok = false;
+        const int value = item.toInt(&ok);
+        if (ok && value >= kFirstPostStation && value <= kLastPostStation)
+            stations.push_back(value);
+    }
+    return CheckpointText(stations);
+}
+
+// Passes each message on to the player and to standard error, unless the same text was given
+// since the last good save.
+class TToldOnce final : public TStorageReporter {
+  public:
+    TToldOnce(TStorageReporter& target, std::set<std::string>& told)
+        : target_(target), told_(told) {}
+    void Report(const std::string& text) override {
+        if (!told_.insert(text).second) return;
+        std::cerr << text << '\n';
+        target_.Report(text);
+    }
+
+  private:
+    TStorageReporter& target_;
+    std::set<std::string>& told_;
+};
 
 }  // namespace
 
@@ -30,23 +62,25 @@ bool TSenkaroUser::FromText(const QString& line) {
     if (equals < 0) return false;
     const QStringList items = comma_text::Split(line.mid(equals + 1));
     if (items.size() < 4) return false;
-    Level = ToIntOrZero(items[0]);
-    Station = ToIntOrZero(items[1]);
-    Checkpoints = items[2];
+    Level = std::clamp(ToIntOrZero(items[0]), 0, kLevelCount - 1);
+    Station = std::clamp(ToIntOrZero(items[1]), kFirstStation, kLastStation);
+    Checkpoints = PostStationsOnly(items[2]);
     // A date that cannot be read leaves the time unknown (0) and keeps everything else.
     Updated = date_time::Parse(items[3]).value_or(0);
-    Character = items.size() > 4 ? ToIntOrZero(items[4]) : 0;
+    Character = std::clamp(items.size() > 4 ? ToIntOrZero(items[4]) : 0, 0, kCharacterCount - 1);
+    if (!Checkpoints.isEmpty()) Character = std::clamp(Character, 3 * Level, 3 * Level + 2);
     return true;
 }
 
+// Both moves clamp before they count, so no station value can overflow.
 void TSenkaroUser::Advance() {
-    Station = std::min(kLastStation, Station + 1);
+    Station = std::clamp(Station, kFirstStation, kLastStation - 1) + 1;
     Updated = date_time::Now();
 }
 
 void TSenkaroUser::StepBack() {
     Updated = date_time::Now();
-    if (!IsCheckpoint(Station)) Station = std::max(kFirstStation, Station - 1);
+    if (!IsCheckpoint(Station)) Station = std::clamp(Station, kFirstStation + 1, kLastStation) - 1;
 }
 
 std::vector<int> TSenkaroUser::GetCheckpoints() const {
@@ -91,24 +125,34 @@ void TSenkaroUsers::FromStrings(const QStringList& lines) {
 }
 
 bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string& section,
-                                 TStorageReporter& reporter) {
+                                 TStorageReporter& reporter, TFileSystem& files) {
     std::error_code error;
     if (!std::filesystem::exists(fileName, error)) return false;
-    TDataFile file(fileName, reporter);
+    TToldOnce toldOnce(reporter, told_);
+    TDataFile file(fileName, toldOnce, SystemDriveTypes(), files);
     QStringList lines;
     file.ReadSection(section, lines);
     FromStrings(lines);
     // Closing writes the file back; a file that could not be read is kept aside first.
-    file.Close();
+    if (file.Close() == 0) told_.clear();
     return true;
 }
 
 bool TSenkaroUsers::SaveToFile(const std::string& fileName, const std::string& section,
-                               TStorageReporter& reporter) const {
-    TDataFile file(fileName, reporter);
+                               TStorageReporter& reporter, TFileSystem& files) {
+    return SaveToFile(fileName, section, reporter, TOtherSections(), files);
+}
+
+bool TSenkaroUsers::SaveToFile(const std::string& fileName, const std::string& section,
+                               TStorageReporter& reporter, const TOtherSections& others,
+                               TFileSystem& files) {
+    TToldOnce toldOnce(reporter, told_);
+    TDataFile file(fileName, toldOnce, SystemDriveTypes(), files);
     file.WriteSection(section, ToStrings());
-    file.Close();
-    return true;
+    if (others) others(file);
+    const bool saved = file.Close() == 0;
+    if (saved) told_.clear();
+    return saved;
 }
 
 std::vector<int> DrawCheckpoints(int level, TRandom& random) {
@@ -129,12 +173,13 @@ QString CheckpointText(const std::vector<int>& stations) {
 }
 
 void StartNewJourney(TSenkaroUser& user) {
-    user.Level += 1;
+    user.Level = std::clamp(user.Level, 0, kLevelCount - 2) + 1;
     user.Station = kFirstStation;
     user.Checkpoints.clear();
     user.Updated = date_time::Now();
 }
 
 bool CharacterBelongsToLevel(int character, int level) {
-    return character >= 3 * level && character <= 3 * level + 2;
+    return level >= 0 && level < kLevelCount && character >= 3 * level &&
+           character <= 3 * level + 2;
 }

@@ -3,15 +3,21 @@
 // A player line of the data file reads  name=level,station,"checkpoints","date time",character
 // (comma text, see comma_text.h). Stations are 0 (the start) to 54 (the destination); levels are
 // 0 beginner, 1 intermediate, 2 advanced; the characters of level L are 3L, 3L + 1 and 3L + 2.
+// Numbers read from the file are brought into these ranges, so no value from a damaged or
+// edited file can reach the countdown or the pictures unchecked.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "journey/date_time.h"
+#include "storage/file_system.h"
 
+class TDataFile;
 class TRandom;
 class TStorageReporter;
 
@@ -22,6 +28,10 @@ inline constexpr char kUsersSection[] = "userdata";
 constexpr int kFirstStation = 0;
 constexpr int kLastStation = 54;
 constexpr int kLevelCount = 3;
+constexpr int kCharacterCount = 3 * kLevelCount;
+// Checkpoints lie on the post stations between the start and the destination.
+constexpr int kFirstPostStation = 1;
+constexpr int kLastPostStation = 53;
 
 class TSenkaroUser {
   public:
@@ -34,7 +44,10 @@ class TSenkaroUser {
 
     QString ToText() const;
     // Fills the record from a data-file line; false when the line is not well formed (no "=" or
-    // fewer than four items), in which case every field but Name is zero or empty.
+    // fewer than four items), in which case every field but Name is zero or empty. Numbers are
+    // brought into range: the level to 0-2, the station to 0-54, checkpoint items outside 1-53
+    // left out, the character to 0-8 and, once the journey's checkpoints are drawn, into the
+    // level's three (before that, the next selection asks for a character of the level).
     bool FromText(const QString& line);
 
     void Advance();
@@ -61,15 +74,24 @@ class TSenkaroUsers {
     void FromStrings(const QStringList& lines);
 
     // Reads the players from the section when the file exists (false, and the list unchanged,
-    // when it does not). Storage problems are told to the reporter.
+    // when it does not); the file is then written back. Storage problems are told to the
+    // reporter and on standard error.
     bool LoadFromFile(const std::string& fileName, const std::string& section,
-                      TStorageReporter& reporter);
-    // Writes every player into the section, keeping the file's other sections.
+                      TStorageReporter& reporter, TFileSystem& files = SystemFileSystem());
+    // Writes every player into the section, keeping the file's other sections; true when the
+    // file was written. A failing save is told once, not at every round: a message already
+    // given is not given again until a save has succeeded.
     bool SaveToFile(const std::string& fileName, const std::string& section,
-                    TStorageReporter& reporter) const;
+                    TStorageReporter& reporter, TFileSystem& files = SystemFileSystem());
+    // The same, with other sections written into the file in the same save.
+    using TOtherSections = std::function<void(TDataFile& file)>;
+    bool SaveToFile(const std::string& fileName, const std::string& section,
+                    TStorageReporter& reporter, const TOtherSections& others,
+                    TFileSystem& files = SystemFileSystem());
 
   private:
     std::vector<TSenkaroUser> users_;
+    std::set<std::string> told_;  // storage messages given since the last good save
 };
 
 // The checkpoint stations of a new journey at a level: 15 - 3 * level stations, strictly
@@ -77,9 +99,9 @@ class TSenkaroUsers {
 std::vector<int> DrawCheckpoints(int level, TRandom& random);
 QString CheckpointText(const std::vector<int>& stations);
 
-// The record on arrival when the player sets out again: the next level, station 0, checkpoints
-// to be drawn at the next selection.
+// The record on arrival when the player sets out again: the next level (never beyond the last),
+// station 0, checkpoints to be drawn at the next selection.
 void StartNewJourney(TSenkaroUser& user);
 
-// The characters of a level.
+// The characters of a level; false for any level outside 0-2.
 bool CharacterBelongsToLevel(int character, int level);

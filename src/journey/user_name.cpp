@@ -1,5 +1,7 @@
 #include "journey/user_name.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <string>
 
@@ -11,11 +13,16 @@ QString Message(const QString& japanese, const QString& english) {
     return japanese + QStringLiteral("\n\n") + english;
 }
 
-// The data file is CP932 on disk: a name must have a CP932 form.
-bool CanBeStored(const QString& text) {
+// The data file is CP932 on disk: a name must come back from it as it went in. Some characters
+// have a CP932 form that reads back as another one ("¥" as a backslash, "〜" as "～"), which would
+// make two names one on disk.
+bool SurvivesTheFile(const QString& text) {
     cp932::TEncoder encoder;
     std::string bytes;
-    return encoder.Append(text.toStdString(), bytes);
+    const std::string utf8 = text.toStdString();
+    if (!encoder.Append(utf8, bytes)) return false;
+    const auto back = cp932::ToUtf8(bytes);
+    return back && *back == utf8;
 }
 
 }  // namespace
@@ -37,17 +44,18 @@ TNameCheck ValidateUserName(const QString& input) {
         check.Error = Message(QStringLiteral("ユーザー名に制御文字は使えません。"),
                               QStringLiteral("A name cannot contain control characters."));
     } else {
-        for (const QChar c : name) {
-            // A surrogate pair is checked as a whole below; single characters here.
-            if (c.isSurrogate()) continue;
-            if (!CanBeStored(QString(c))) {
+        const QList<uint> codePoints = name.toUcs4();
+        for (const uint codePoint : codePoints) {
+            const char32_t character = codePoint;
+            const QString c = QString::fromUcs4(&character, 1);
+            if (!SurvivesTheFile(c)) {
                 check.Error = Message(
                     QStringLiteral("ユーザー名に保存できない文字「%1」があります。").arg(c),
                     QStringLiteral("The name has a character that cannot be saved: %1").arg(c));
                 return check;
             }
         }
-        if (!CanBeStored(name)) {
+        if (!SurvivesTheFile(name)) {
             check.Error = Message(QStringLiteral("ユーザー名に保存できない文字があります。"),
                                   QStringLiteral("The name has a character that cannot be saved."));
         }

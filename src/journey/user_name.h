@@ -1,5 +1,5 @@
 // The one check for a player name typed by the player (the first-start prompt and the dialog's
-// new-user item): a name must survive being written to the data file and read back.
+// new-user item): a name must survive being written to the data file and read back unchanged.
 #pragma once
 
 #include <QString>

@@ -1,12 +1,9 @@
-// TCompressStringList: whole-file reading of the container, and writing it atomically.
+// TCompressStringList: reading the container whole, and replacing it atomically.
 #include "storage/compress_string_list.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <exception>
-#include <filesystem>
+#include <limits>
 #include <utility>
 
 #include "storage/delta_code.h"
@@ -14,71 +11,24 @@
 
 namespace {
 
-// The error number of the last failed system call, never 0.
-int LastSystemError() {
-    return errno != 0 ? errno : EIO;
-}
-
-// Writes bytes to path through a temporary file in the same folder that is flushed to disk and
-// then renamed over the old file, so a failure leaves the old file as it was. An existing file
-// keeps its permission bits; missing folders are made.
-int WriteAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path target(path);
-    if (target.has_parent_path()) {
-        fs::create_directories(target.parent_path(), error);
-        if (error) return error.value();
-    }
-
-    // A file without write permission cannot be replaced by a save file: allow writing for the
-    // time of the save and put the old bits back whatever happens.
-    const fs::file_status status = fs::status(target, error);
-    const bool existed = fs::exists(status);
-    const fs::perms permissions = status.permissions();
-    if (existed && (permissions & fs::perms::owner_write) == fs::perms::none) {
-        fs::permissions(target, permissions | fs::perms::owner_write, error);
-        if (error) return error.value();
-    }
-
-    QSaveFile file(QString::fromStdString(path));
-    errno = 0;
-    const auto size = static_cast<qint64>(bytes.size());
-    bool written = file.open(QIODevice::WriteOnly) &&
-                   file.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
-    int result = 0;
-    if (written) {
-        errno = 0;
-        written = file.commit();
-        if (!written) result = LastSystemError();
-    } else {
-        result = LastSystemError();
-        file.cancelWriting();
-    }
-    if (existed) {
-        fs::permissions(target, permissions, error);
-        if (error && result == 0) result = error.value();
-    }
-    return result;
-}
+// A container records its length in 32 bits: a larger file is no container.
+constexpr std::uint64_t kLargestContainer = std::numeric_limits<std::uint32_t>::max();
 
 }  // namespace
 
-TCompressStringList::TCompressStringList(TStorageReporter& reporter) : reporter_(reporter) {}
+TCompressStringList::TCompressStringList(TStorageReporter& reporter, TFileSystem& files)
+    : reporter_(reporter), files_(files) {}
 
 bool TCompressStringList::LoadFromFile(const std::string& FileName) {
-    QFile file(QString::fromStdString(FileName));
-    if (!file.exists()) {
+    TReadResult file = ReadRegularFile(FileName, kLargestContainer);
+    if (file.Status == TReadResult::TStatus::Missing) {
         reporter_.Report(FileName + " がありません");
         return false;
     }
+    if (!file.Ok()) return false;
     try {
-        if (!file.open(QIODevice::ReadOnly)) return false;
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) return false;
-
         TDeltaCode codec;
-        codec.CodeStream().assign(bytes.begin(), bytes.end());
+        codec.CodeStream() = std::move(file.Bytes);
         if (!codec.Decode()) return false;
         auto lines = text_form::Decode(codec.DataStream());
         if (!lines) return false;
@@ -89,24 +39,32 @@ bool TCompressStringList::LoadFromFile(const std::string& FileName) {
     }
 }
 
-int TCompressStringList::SaveToFile(const std::string& FileName) {
-    if (FileName.empty()) return 1;
+std::optional<std::vector<std::uint8_t>> TCompressStringList::Image(const std::string& FileName,
+                                                                    int& error) {
     try {
         TDeltaCode codec(&reporter_);
         codec.DataStream() = text_form::Encode(lines_);
         codec.Encode();
-
-        return WriteAtomically(FileName, codec.CodeStream());
-    } catch (const text_form::TUnencodableLine& error) {
-        const std::string line = std::to_string(error.Index() + 1);
+        return std::move(codec.CodeStream());
+    } catch (const text_form::TUnencodableLine& unencodable) {
+        const std::string line = std::to_string(unencodable.Index() + 1);
         reporter_.Report(
             FileName + " の " + line +
             " 行目に Shift-JIS で書けない文字があるため、保存しませんでした。\r\n\r\n" + "Line " +
             line + " of " + FileName +
             " holds a character that Shift-JIS cannot store; the file was not saved.");
-        return EILSEQ;
+        error = EILSEQ;
     } catch (const std::exception&) {
         reporter_.Report("TCompressStringList.SaveToFile 2003.02.10");
-        return 1;
+        error = 1;
     }
+    return std::nullopt;
+}
+
+int TCompressStringList::SaveToFile(const std::string& FileName) {
+    if (FileName.empty()) return 1;
+    int error = 0;
+    const auto image = Image(FileName, error);
+    if (!image) return error;
+    return ReplaceFile(files_, FileName, *image);
 }

@@ -9,10 +9,14 @@
 #include <limits>
 #include <stdexcept>
 
+#include "storage/crc32.h"
 #include "storage/storage_reporter.h"
 
 namespace {
 
+constexpr std::size_t kCheckOffset = 12;
+constexpr std::size_t kCheckFlagOffset = 23;
+constexpr std::uint8_t kCheckFlag = 1;
 constexpr std::size_t kTableOffset = 32;
 constexpr std::uint8_t kClassNumberWidth = 2;
 constexpr std::uint64_t kMaxLength = std::numeric_limits<std::uint32_t>::max();
@@ -139,6 +143,8 @@ void TDeltaCode::Write() {
     std::memcpy(file, "BDC1", 4);
     PutU32(file + 4, static_cast<std::uint32_t>(total));
     PutU32(file + 8, static_cast<std::uint32_t>(dataStream_.size()));
+    PutU32(file + kCheckOffset, Crc32(dataStream_.data(), dataStream_.size()));
+    file[kCheckFlagOffset] = kCheckFlag;
     PutU16(file + 16, static_cast<std::uint32_t>(highestRank_));
     file[18] = kClassNumberWidth;
     std::copy(widths_.begin(), widths_.end(), file + 19);
@@ -238,5 +244,10 @@ bool TDeltaCode::DecodeStages() {
             if (--remaining <= 0) break;
         }
     }
-    return remaining == 0;
+    if (remaining != 0) return false;
+
+    lastError_ = kCheck;
+    const std::uint32_t check = GetU32(file + kCheckOffset);
+    const bool checked = check != 0 || file[kCheckFlagOffset] == kCheckFlag;
+    return !checked || Crc32(dataStream_.data(), dataStream_.size()) == check;
 }

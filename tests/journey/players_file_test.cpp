@@ -16,7 +16,7 @@ TSenkaroUser Player(int i) {
     user.Checkpoints = i % 2 ? QStringLiteral("3,9,52") : QString();
     user.Updated = *date_time::Parse(
         QStringLiteral("2026/12/08 %1:%2:%3").arg(i % 24).arg(i % 60).arg((i * 7) % 60));
-    user.Character = i % 9;
+    user.Character = 3 * user.Level + i / 3 % 3;  // one of the level's three
     return user;
 }
 

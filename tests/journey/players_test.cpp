@@ -1,15 +1,18 @@
-// Players and their progress: the data-file line, moves along the road, checkpoint drawing and
-// the name check.
+// Players and their progress: the data-file line and its numbers brought into range, moves
+// along the road, checkpoint drawing, and the players' section of the data file when saves
+// fail or the section occurs twice. Also built with UBSan (players_sanitized).
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 
 #include "journey/comma_text.h"
 #include "journey/date_time.h"
 #include "journey/same_user.h"
 #include "journey/senkaro_user.h"
-#include "journey/user_name.h"
 #include "logic/random.h"
+#include "storage/compress_string_list.h"
+#include "storage/storage_test_support.h"
 
 namespace {
 
@@ -101,13 +104,13 @@ TEST(SenkaroUser, ReadsMalformedLinesWithoutFailing) {
     EXPECT_EQ(user.Level, 0);
     EXPECT_EQ(user.Station, 0);
 
-    // Four items: no character item; the rest is read.
+    // Four items: no character item, so the level's first character; the rest is read.
     EXPECT_TRUE(user.FromText(QStringLiteral("Bob=1,20,\"3,52\",\"2026/01/02 3:04:05\"")));
     EXPECT_EQ(user.Level, 1);
     EXPECT_EQ(user.Station, 20);
     EXPECT_EQ(user.Checkpoints, QStringLiteral("3,52"));
     EXPECT_EQ(date_time::Format(user.Updated), QStringLiteral("2026/01/02 3:04:05"));
-    EXPECT_EQ(user.Character, 0);
+    EXPECT_EQ(user.Character, 3);
 
     // An unreadable date keeps every other field.
     EXPECT_TRUE(user.FromText(QStringLiteral("Bob=2,7,\"3,52\",someday,6")));
@@ -121,6 +124,70 @@ TEST(SenkaroUser, ReadsMalformedLinesWithoutFailing) {
     EXPECT_EQ(user.Name, QStringLiteral("a"));
     EXPECT_EQ(user.Level, 0);
     EXPECT_EQ(user.Station, 0);
+}
+
+// Values from a damaged or edited file never reach the game out of range.
+TEST(SenkaroUser, NumbersAreBroughtIntoRangeOnLoad) {
+    struct Case {
+        const char* items;
+        int level;
+        int station;
+        const char* checkpoints;
+        int character;
+    };
+    const Case cases[] = {
+        {"-100000,5,,x,0", 0, 5, "", 0},
+        {"40,5,,x,0", 2, 5, "", 0},
+        {"1,-2147483648,,x,3", 1, 0, "", 3},
+        {"1,2147483647,,x,3", 1, 54, "", 3},
+        {"1,99999999999,,x,3", 1, 0, "", 3},
+        {"0,3,\"0,3,54,99,-1,x,52\",x,1", 0, 3, "3,52", 1},
+        {"1,3,\"0,54\",x,4", 1, 3, "", 4},
+        // Once the checkpoints are drawn the character is one of the level's three...
+        {"1,3,\"3,52\",x,100", 1, 3, "3,52", 5},
+        {"2,3,\"3,52\",x,-5", 2, 3, "3,52", 6},
+        {"1,3,\"3,52\",x,0", 1, 3, "3,52", 3},
+        // ...before that it may be of the last journey: the next selection asks for a new one.
+        {"1,0,,x,2", 1, 0, "", 2},
+        {"1,0,,x,2147483647", 1, 0, "", 8},
+        {"1,0,,x,-2147483648", 1, 0, "", 0},
+    };
+    for (const Case& c : cases) {
+        TSenkaroUser user;
+        EXPECT_TRUE(user.FromText(QStringLiteral("a=") + QString::fromUtf8(c.items))) << c.items;
+        EXPECT_EQ(user.Level, c.level) << c.items;
+        EXPECT_EQ(user.Station, c.station) << c.items;
+        EXPECT_EQ(user.Checkpoints, QString::fromUtf8(c.checkpoints)) << c.items;
+        EXPECT_EQ(user.Character, c.character) << c.items;
+    }
+}
+
+TEST(SenkaroUser, NoMoveOverflowsWhateverTheValues) {
+    struct Case {
+        int station;
+        int advanced;
+        int steppedBack;
+    };
+    for (const Case c :
+         {Case{INT_MIN, 1, 0}, Case{INT_MAX, 54, 53}, Case{-1, 1, 0}, Case{55, 54, 53}}) {
+        TSenkaroUser user;
+        user.Station = c.station;
+        user.Advance();
+        EXPECT_EQ(user.Station, c.advanced) << c.station;
+        user.Station = c.station;
+        user.StepBack();
+        EXPECT_EQ(user.Station, c.steppedBack) << c.station;
+    }
+    TSenkaroUser user;
+    for (const int level : {INT_MIN, -1, 1, 2, INT_MAX}) {
+        user.Level = level;
+        StartNewJourney(user);
+        EXPECT_EQ(user.Level, level < 1 ? 1 : 2) << level;
+    }
+    for (const int level : {INT_MIN, -1, 3, INT_MAX / 3 + 1, INT_MAX}) {
+        EXPECT_FALSE(CharacterBelongsToLevel(INT_MAX, level)) << level;
+        EXPECT_FALSE(CharacterBelongsToLevel(INT_MIN, level)) << level;
+    }
 }
 
 TEST(SenkaroUser, MovesAlongTheRoad) {
@@ -214,16 +281,74 @@ TEST(Journey, NewJourneyStartsAtTheNextLevel) {
     EXPECT_EQ(CheckpointText({3, 7, 52}), QStringLiteral("3,7,52"));
 }
 
-TEST(UserName, RefusesWhatTheFileCannotKeep) {
-    const char* refused[] = {"", "   ", "a=b", "[admin", "tab\there", "smile\U0001F600", "☺"};
-    for (const char* input : refused) {
-        const TNameCheck check = ValidateUserName(QString::fromUtf8(input));
-        EXPECT_FALSE(check.Ok()) << input;
-        if (check.Error) {
-            EXPECT_TRUE(check.Error->contains(QStringLiteral("\n\n"))) << input;
-        }
+// A save that fails is told once, not at every round, and told again once saving has worked.
+TEST(PlayersFile, AFailingSaveIsToldOnceAndAgainAfterASuccess) {
+    TScratchFolder folder;
+    TRecordingReporter reporter;
+    const std::string path = folder.Path("senkaro.ini");
+    TSenkaroUsers users;
+    users.Add(QStringLiteral("Taro"));
+    ASSERT_TRUE(users.SaveToFile(path, kUsersSection, reporter));
+    const Bytes saved = ReadBytes(path);
+
+    TFaultyFileSystem fullDisk(TFaultyFileSystem::TCall::Write, ENOSPC);
+    EXPECT_TRUE(users.LoadFromFile(path, kUsersSection, reporter, fullDisk));
+    for (int round = 0; round < 3; ++round) {
+        users.Items(0).Advance();
+        EXPECT_FALSE(users.SaveToFile(path, kUsersSection, reporter, fullDisk));
     }
-    for (const char* input : {"Taro", "山田 花子", "髙﨑①", "a[b]", "O'Brien"})
-        EXPECT_TRUE(ValidateUserName(QString::fromUtf8(input)).Ok()) << input;
-    EXPECT_EQ(ValidateUserName(QStringLiteral("  Taro  ")).Name, QStringLiteral("Taro"));
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_NE(reporter.messages[0].find(folder.Path("")), std::string::npos)
+        << "the message names the folder: " << reporter.messages[0];
+    EXPECT_EQ(ReadBytes(path), saved);
+
+    EXPECT_TRUE(users.SaveToFile(path, kUsersSection, reporter));
+    EXPECT_FALSE(users.SaveToFile(path, kUsersSection, reporter, fullDisk));
+    EXPECT_EQ(reporter.messages.size(), 2u);
+}
+
+TEST(PlayersFile, PlayersOfASectionThatOccursTwiceAreAllKept) {
+    TScratchFolder folder;
+    TRecordingReporter reporter;
+    const std::string path = folder.Path("senkaro.ini");
+    TCompressStringList handMade(reporter);
+    handMade.Lines() = {"[userdata]", "a=0,3,,\"2026/1/1 0:00:00\",0", "[other]", "x=1",
+                        "[userdata]", "b=1,7,,\"2026/1/1 0:00:00\",4"};
+    ASSERT_EQ(handMade.SaveToFile(path), 0);
+
+    TSenkaroUsers users;
+    ASSERT_TRUE(users.LoadFromFile(path, kUsersSection, reporter));
+    ASSERT_EQ(users.Count(), 2);
+    EXPECT_EQ(users.Items(1).Station, 7);
+    ASSERT_TRUE(users.SaveToFile(path, kUsersSection, reporter));
+    TCompressStringList written(reporter);
+    ASSERT_TRUE(written.LoadFromFile(path));
+    EXPECT_EQ(written.Lines(), (std::vector<std::string>{"[other]", "x=1", "[userdata]",
+                                                         "a=0,3,,\"2026/01/01 0:00:00\",0",
+                                                         "b=1,7,,\"2026/01/01 0:00:00\",4"}));
+    TSenkaroUsers again;
+    ASSERT_TRUE(again.LoadFromFile(path, kUsersSection, reporter));
+    EXPECT_EQ(again.Count(), 2);
+}
+
+TEST(PlayersFile, ADamagedFileGivesThePlayersOfTheBackup) {
+    TScratchFolder folder;
+    TRecordingReporter reporter;
+    const std::string path = folder.Path("senkaro.ini");
+    TSenkaroUsers users;
+    users.Add(QStringLiteral("Taro"));
+    ASSERT_TRUE(users.SaveToFile(path, kUsersSection, reporter));
+    users.Items(users.Add(QStringLiteral("Hanako"))).Station = 9;
+    ASSERT_TRUE(users.SaveToFile(path, kUsersSection, reporter));
+    Bytes damaged = ReadBytes(path);
+    damaged.back() ^= 0x40;
+    WriteBytes(path, damaged);
+
+    TSenkaroUsers loaded;
+    ASSERT_TRUE(loaded.LoadFromFile(path, kUsersSection, reporter));
+    ASSERT_EQ(loaded.Count(), 1) << "the players of the save before";
+    EXPECT_EQ(loaded.Items(0).Name, QStringLiteral("Taro"));
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_NE(reporter.messages[0].find("restored from the backup"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path + ".damaged"), damaged);
 }

@@ -1,11 +1,19 @@
 // The sectioned data file: section lookup, erasing and writing, the save decision of Close,
-// and a file that cannot be read being kept rather than overwritten.
+// the backup, a file that cannot be read being kept rather than overwritten, and saves that
+// fail being told.
 #include "storage/data_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QFileInfo>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <map>
 
+#include "container_damage.h"
 #include "storage_test_support.h"
 
 namespace {
@@ -47,7 +55,8 @@ TEST_F(DataFileTest, ReadSectionFindsHeadersByWholeLineIgnoringCase) {
     const TDataFile file =
         WithLines({"loose line", "[UserData] ", "trailing blank", "[UserData]", "a=1", "", "b=2",
                    "[broken", "after", "[userdata]", "second"});
-    EXPECT_EQ(Section(file, "userdata"), (Lines{"a=1", "b=2"}));
+    EXPECT_EQ(Section(file, "userdata"), (Lines{"a=1", "b=2", "second"}))
+        << "a section that occurs twice is read from both";
     EXPECT_EQ(Section(file, "missing"), Lines{});
     EXPECT_EQ(Section(file, "broken"), Lines{}) << "a header must close with ]";
 }
@@ -61,6 +70,14 @@ TEST_F(DataFileTest, WriteSectionMovesItToTheEndAndKeepsEmptyLines) {
     file.EraseSection("nothing");
     file.EraseSection("OTHER");
     EXPECT_EQ(file.Lines(), (Lines{"top", "[userdata]"}));
+}
+
+TEST_F(DataFileTest, ASectionTwiceIsWrittenBackAsOne) {
+    TDataFile file = WithLines({"[userdata]", "a=1", "[other]", "x", "[USERDATA]", "b=2"});
+    Lines body;
+    file.ReadSection("userdata", body);
+    file.WriteSection("userdata", body);
+    EXPECT_EQ(file.Lines(), (Lines{"[other]", "x", "[userdata]", "a=1", "b=2"}));
 }
 
 TEST_F(DataFileTest, QStringListSectionsConvert) {
@@ -128,6 +145,159 @@ TEST_F(DataFileTest, UnreadableFileIsKeptAsideBeforeSaving) {
     EXPECT_NE(reporter.messages[0].find("kept as " + path + ".damaged2"), std::string::npos);
     EXPECT_TRUE(TDataFile(path, reporter).Lines().empty()) << "the new file is readable";
     EXPECT_EQ(reporter.messages.size(), 1u);
+}
+
+class DataFileBackupTest : public DataFileTest {
+  protected:
+    void Save(const Lines& body, TFileSystem& files = SystemFileSystem()) {
+        TDataFile file(path, reporter, SystemDriveTypes(), files);
+        file.WriteSection("userdata", body);
+        EXPECT_EQ(file.Close(), 0);
+    }
+    Lines Read(const std::string& name) {
+        TCompressStringList list(reporter);
+        EXPECT_TRUE(list.LoadFromFile(name)) << name;
+        return list.Lines();
+    }
+    bool Mentions(std::size_t message, const std::string& text) const {
+        return message < reporter.messages.size() &&
+               reporter.messages[message].find(text) != std::string::npos;
+    }
+    std::string Folder() const {
+        return QFileInfo(QString::fromStdString(path)).absolutePath().toStdString();
+    }
+
+    const Lines first{"[userdata]", "a=1"};
+    const Lines second{"[userdata]", "a=2", "b=0"};
+};
+
+TEST_F(DataFileBackupTest, EverySaveKeepsTheFileBeforeItAsTheBackup) {
+    Save({"a=1"});
+    EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
+    Save({"a=2", "b=0"});
+    EXPECT_EQ(Read(path + ".bak"), first);
+    EXPECT_EQ(Read(path), second);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+// Whatever made the data file unreadable, the players come back from the backup and nothing
+// is lost: the unreadable file is set aside before anything is written.
+TEST_F(DataFileBackupTest, AnUnreadableFileIsSetAsideAndTheBackupRestored) {
+    const std::map<std::string, std::function<void()>> damages{
+        {"a byte of the text changed",
+         [&] {
+             Bytes bytes = ReadBytes(path);
+             bytes[32] ^= 1;
+             WriteBytes(path, bytes);
+         }},
+        {"no container",
+         [&] {
+             WriteBytes(path, {'x', 'y'});
+         }},
+        {"a FIFO", [&] { std::filesystem::remove(path), ::mkfifo(path.c_str(), 0600); }},
+        {"a folder",
+         [&] { std::filesystem::remove(path), std::filesystem::create_directory(path); }},
+    };
+    for (const auto& [what, damage] : damages) {
+        Save({"a=1"});
+        Save({"a=2", "b=0"});
+        damage();
+        reporter.messages.clear();
+        {
+            TDataFile file(path, reporter);
+            EXPECT_TRUE(file.RestoredFromBackup()) << what;
+            Lines body;
+            file.ReadSection("userdata", body);
+            EXPECT_EQ(body, Lines{"a=1"}) << what;
+            EXPECT_EQ(file.Close(), 0) << what;
+        }
+        ASSERT_EQ(reporter.messages.size(), 1u) << what;
+        EXPECT_TRUE(Mentions(0, "kept as " + path + ".damaged")) << what;
+        EXPECT_TRUE(Mentions(0, "restored from the backup " + path + ".bak")) << what;
+        EXPECT_EQ(Read(path), first) << what;
+        EXPECT_EQ(Read(path + ".bak"), first) << "the backup is left as it was: " << what;
+        std::filesystem::remove_all(path + ".damaged");
+        std::filesystem::remove(path + ".bak");
+    }
+}
+
+TEST_F(DataFileBackupTest, AnUnreadableBackupIsSetAsideToo) {
+    WriteBytes(path, {'x'});
+    WriteBytes(path + ".bak", {'y'});
+    TDataFile file(path, reporter);
+    EXPECT_FALSE(file.RestoredFromBackup());
+    EXPECT_TRUE(file.Lines().empty());
+    EXPECT_EQ(file.Close(), 0);
+    EXPECT_EQ(ReadBytes(path + ".damaged"), Bytes{'x'});
+    EXPECT_EQ(ReadBytes(path + ".bak.damaged"), Bytes{'y'});
+    ASSERT_EQ(reporter.messages.size(), 2u);
+    EXPECT_TRUE(Mentions(1, "kept as " + path + ".bak.damaged"));
+}
+
+TEST_F(DataFileBackupTest, AFileThatCannotBeSetAsideIsNotOverwritten) {
+    WriteBytes(path, {'x'});
+    TFaultyFileSystem readOnlyFolder(TFaultyFileSystem::TCall::Rename, EACCES);
+    TDataFile file(path, reporter, SystemDriveTypes(), readOnlyFolder);
+    file.WriteSection("userdata", Lines{"a=1"});
+    EXPECT_EQ(file.Close(), EACCES);
+    EXPECT_EQ(ReadBytes(path), Bytes{'x'});
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_TRUE(Mentions(0, "nothing was saved"));
+    EXPECT_TRUE(Mentions(0, "in the folder " + Folder()));
+}
+
+TEST_F(DataFileBackupTest, AFailedSaveIsToldWithTheFolderAndKeepsTheOldFiles) {
+    using TCall = TFaultyFileSystem::TCall;
+    Save({"a=1"});
+    Save({"a=2", "b=0"});
+    const Bytes before = ReadBytes(path);
+    // A full disk, and a file that another user owns in a folder with the sticky bit (EPERM,
+    // which is also the number 1).
+    for (const auto& [call, error] : {std::pair{TCall::Write, ENOSPC}, {TCall::Rename, EPERM}}) {
+        reporter.messages.clear();
+        TFaultyFileSystem files(call, error);
+        TDataFile file(path, reporter, SystemDriveTypes(), files);
+        file.WriteSection("userdata", Lines{"a=3"});
+        EXPECT_EQ(file.Close(), error);
+        EXPECT_EQ(ReadBytes(path), before);
+        EXPECT_EQ(Read(path + ".bak"), first);
+        ASSERT_EQ(reporter.messages.size(), 1u) << error;
+        EXPECT_TRUE(Mentions(0, "could not be saved in the folder " + Folder()));
+        EXPECT_TRUE(Mentions(0, std::strerror(error)));
+    }
+}
+
+// Files the game wrote, then damaged: each either loads with exactly the lines written or is
+// refused (and would be set aside); none gives other lines.
+TEST_F(DataFileBackupTest, DamagedFilesOfTheGameNeverLoadAsOtherText) {
+    TRandom random(16);
+    int refused = 0;
+    for (int round = 0; round < 600; ++round) {
+        for (const std::string& name : folder.Names())
+            std::filesystem::remove(folder.Path(name));
+        Lines body;
+        for (int i = random.Between(0, 12); i > 0; --i)
+            body.push_back("旅人" + std::to_string(random.Below(1000)) + "=" +
+                           std::to_string(random.Below(3)) + "," +
+                           std::to_string(random.Below(55)) +
+                           ",\"3,9,52\",\"2026/12/08 9:05:07\"," + std::to_string(random.Below(9)));
+        TDataFile written(path, reporter);
+        written.WriteSection("userdata", body);
+        ASSERT_EQ(written.Close(), 0);
+
+        Bytes bytes = ReadBytes(path);
+        Damage(random, bytes);
+        WriteBytes(path, bytes);
+        TCompressStringList loaded(reporter);
+        if (!loaded.LoadFromFile(path)) {
+            ++refused;
+            continue;
+        }
+        Lines expected{"[userdata]"};
+        expected.insert(expected.end(), body.begin(), body.end());
+        ASSERT_EQ(loaded.Lines(), expected) << "round " << round;
+    }
+    EXPECT_GT(refused, 500);
 }
 
 }  // namespace

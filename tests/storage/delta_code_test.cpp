@@ -1,5 +1,5 @@
 // The container codec: exact bytes of known files, the code classes at their borders, every
-// rejection stage, and files with headers the writer never makes.
+// rejection stage, the check of the text, and files with headers the writer never makes.
 #include "storage/delta_code.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "logic/random.h"
+#include "storage/crc32.h"
 
 namespace {
 
@@ -37,6 +38,13 @@ void SetU32(Bytes& file, std::size_t at, std::uint32_t value) {
         file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
+// The file as an earlier writer made it: no check.
+Bytes WithoutCheck(Bytes file) {
+    SetU32(file, 12, 0);
+    file[23] = 0;
+    return file;
+}
+
 // A container built by hand: the widths, table and bits ("0"/"1" characters) given.
 Bytes HandMade(std::array<std::uint8_t, 4> widths, const Bytes& table, const std::string& bits,
                std::uint32_t plainLength) {
@@ -62,8 +70,65 @@ TEST(DeltaCode, AbcIsTheKnownFile) {
     const Bytes expected{0x42, 0x44, 0x43, 0x31, 0x25, 0,    0,    0,    0x03, 0,    0,   0, 0,
                          0,    0,    0,    0x02, 0,    0x02, 0x01, 0x03, 0x05, 0x06, 0,   0, 0,
                          0,    0,    0,    0,    0,    0,    0x63, 0x62, 0x61, 0x00, 0x41};
-    EXPECT_EQ(Encoded("abc"), expected);
-    EXPECT_EQ(Decoded(expected), "abc");
+    const Bytes file = Encoded("abc");
+    EXPECT_EQ(WithoutCheck(file), expected);
+    // The check: CRC-32 of "abc" at 12, the flag at 23.
+    EXPECT_EQ((Bytes(file.begin() + 12, file.begin() + 16)), (Bytes{0xC2, 0x41, 0x24, 0x35}));
+    EXPECT_EQ(file[23], 1);
+    EXPECT_EQ(Decoded(file), "abc");
+    EXPECT_EQ(Decoded(expected), "abc") << "an earlier writer's file is read without a check";
+}
+
+TEST(Crc32, KnownValues) {
+    const std::string digits = "123456789";
+    EXPECT_EQ(Crc32(reinterpret_cast<const std::uint8_t*>(digits.data()), digits.size()),
+              0xCBF43926u);
+    EXPECT_EQ(Crc32(nullptr, 0), 0u);
+    // Eight bytes per step and the tail agree with one bit per step, at every length.
+    const auto bitByBit = [](const Bytes& data) {
+        std::uint32_t crc = 0xFFFFFFFFu;
+        for (const std::uint8_t byte : data) {
+            crc ^= byte;
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ ((crc & 1) != 0 ? 0xEDB88320u : 0);
+        }
+        return ~crc;
+    };
+    TRandom random(32);
+    Bytes data;
+    for (int size = 0; size < 40; ++size) {
+        EXPECT_EQ(Crc32(data.data(), data.size()), bitByBit(data)) << size;
+        data.push_back(static_cast<std::uint8_t>(random.Below(256)));
+    }
+}
+
+TEST(DeltaCode, TheCheckRefusesOtherDataAndSparesEarlierFiles) {
+    using delta_code_error::kCheck;
+    const auto with = [](const std::string& data, auto change) {
+        Bytes file = Encoded(data);
+        change(file);
+        return Decoded(file);
+    };
+    // A table byte changed: another text of the right length, caught by the check only.
+    const auto otherText = [](Bytes& f) { std::swap(f[32], f[33]); };
+    EXPECT_EQ(with("hello", otherText), std::string("!") + kCheck);
+    EXPECT_EQ(with("hello", [&](Bytes& f) { otherText(f), f[23] = 0; }), std::string("!") + kCheck)
+        << "without the flag a CRC that is not zero is still checked";
+    const std::string unchecked =
+        with("hello", [&](Bytes& f) { otherText(f), f = WithoutCheck(f); });
+    EXPECT_EQ(unchecked.size(), 5u) << "no check in an earlier writer's file";
+    EXPECT_NE(unchecked, "hello");
+    EXPECT_EQ(with("hello", [](Bytes& f) { f[13] ^= 0x10; }), std::string("!") + kCheck);
+    // The empty text's CRC is 0: the flag keeps it checked.
+    const auto lyingLength = [](Bytes& f) { SetU32(f, 8, 1); };
+    EXPECT_EQ(Crc32(nullptr, 0), 0u);
+    EXPECT_EQ(with("", [](Bytes&) {}), "");
+    EXPECT_EQ(with("",
+                   [&](Bytes& f) {
+                       lyingLength(f), f.push_back(0), f.push_back(0),
+                           SetU32(f, 4, static_cast<std::uint32_t>(f.size()));
+                   }),
+              std::string("!") + kCheck);
 }
 
 TEST(DeltaCode, EmptyDataIsThirtyThreeBytesWithTableByteAA) {
@@ -151,8 +216,7 @@ TEST(DeltaCode, RefusesALyingLengthBeforeAllocating) {
 TEST(DeltaCode, DecodesFilesTheWriterNeverMakes) {
     // Reserved bytes with content, and words after the last needed one.
     Bytes file = Encoded("abc");
-    std::fill(file.begin() + 12, file.begin() + 16, 0xFF);
-    std::fill(file.begin() + 23, file.begin() + 32, 0xEE);
+    std::fill(file.begin() + 24, file.begin() + 32, 0xEE);
     file.insert(file.end(), {0xFF, 0xFF, 0x12, 0x34});
     SetU32(file, 4, static_cast<std::uint32_t>(file.size()));
     EXPECT_EQ(Decoded(file), "abc");

@@ -1,7 +1,9 @@
-// Helpers of the storage tests: a reporter that keeps the messages, a scratch folder, and raw
-// file access for checking and damaging containers.
+// Helpers of the storage tests: a reporter that keeps the messages, a scratch folder, raw file
+// access for checking and damaging containers, and a file system whose calls fail on demand.
 #pragma once
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/file_system.h"
 #include "storage/storage_reporter.h"
 
 class TRecordingReporter final : public TStorageReporter {
@@ -47,4 +50,53 @@ class TScratchFolder {
 
   private:
     QTemporaryDir dir_;
+};
+
+// The system's calls, except that one kind of call fails with a given error number from its
+// n-th use on (counting from 0). A failing Write first writes half of what it is given, as a
+// disk that fills up does; a failing Close closes all the same. It also keeps the permission
+// bits that every new file has when it is flushed.
+class TFaultyFileSystem final : public TFileSystem {
+  public:
+    enum class TCall { None, CreateNew, Write, Sync, Close, Link, Rename };
+
+    TFaultyFileSystem(TCall call = TCall::None, int error = 0, int from = 0)
+        : call_(call), error_(error), from_(from) {}
+
+    int CreateNew(const std::string& path, mode_t mode, int& fd) override {
+        return Fails(TCall::CreateNew) ? error_ : TFileSystem::CreateNew(path, mode, fd);
+    }
+    int Write(int fd, const std::uint8_t* data, std::size_t size, std::size_t& written) override {
+        if (!Fails(TCall::Write)) return TFileSystem::Write(fd, data, size, written);
+        written = 0;
+        if (halfWritten_ || size < 2) return error_;
+        halfWritten_ = true;
+        return TFileSystem::Write(fd, data, size / 2, written);
+    }
+    int Sync(int fd) override {
+        struct stat status {};
+        if (::fstat(fd, &status) == 0) modesAtSync.push_back(status.st_mode & 07777);
+        return Fails(TCall::Sync) ? error_ : TFileSystem::Sync(fd);
+    }
+    int Close(int fd) override {
+        const int result = TFileSystem::Close(fd);
+        return Fails(TCall::Close) ? error_ : result;
+    }
+    int Link(const std::string& from, const std::string& to) override {
+        return Fails(TCall::Link) ? error_ : TFileSystem::Link(from, to);
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        return Fails(TCall::Rename) ? error_ : TFileSystem::Rename(from, to);
+    }
+
+    std::vector<mode_t> modesAtSync;
+
+  private:
+    bool Fails(TCall call) { return call == call_ && used_++ >= from_; }
+
+    TCall call_;
+    int error_;
+    int from_;
+    int used_ = 0;
+    bool halfWritten_ = false;
 };

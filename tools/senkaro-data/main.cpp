@@ -1,17 +1,19 @@
 // senkaro-data: the game's data files from the command line: code bytes into the container,
-// decode a container back to its bytes, show a data file's text as UTF-8.
+// decode a container back to its bytes, show a data file's text as UTF-8. Containers carry a
+// check of their text; decode and show refuse one that fails it. Only regular files are read.
 #include <cerrno>
 #include <cstring>
 #include <exception>
 #include <fstream>
 #include <iostream>
-#include <iterator>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "storage/delta_code.h"
+#include "storage/file_system.h"
 #include "storage/text_form.h"
 
 namespace {
@@ -27,16 +29,19 @@ void PrintHelp(std::ostream& out) {
            "  decode IN OUT   decode the container IN into the bytes OUT\n"
            "  show FILE       print the text of the data file FILE as UTF-8\n"
            "  --help          this text\n"
-           "Exit status: 0 done, 1 usage or file error, 2 a container that does not decode.\n";
+           "Exit status: 0 done, 1 usage or file error, 2 a container that does not decode\n"
+           "or fails its check.\n";
 }
 
+// A FIFO or a device is refused before it is opened, so the tool never waits for a writer.
 std::optional<Bytes> ReadFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in) {
-        std::cerr << "senkaro-data: cannot read " << name << ": " << std::strerror(errno) << "\n";
-        return std::nullopt;
-    }
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    TReadResult file = ReadRegularFile(name, std::numeric_limits<std::uint64_t>::max());
+    if (file.Ok()) return std::move(file.Bytes);
+    std::cerr << "senkaro-data: cannot read " << name << ": "
+              << (file.Status == TReadResult::TStatus::NotRegular ? "not a regular file"
+                                                                  : std::strerror(file.Error))
+              << "\n";
+    return std::nullopt;
 }
 
 bool WriteFile(const std::string& name, const Bytes& bytes) {
