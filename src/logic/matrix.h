@@ -24,6 +24,8 @@
 #include "logic/cells.h"
 #include "storage/d2integers.h"
 
+class TTechniqueObserver;
+
 enum TMatrixState : std::uint8_t {
     msOpen = 0,  // work remains
     msSolved = 1,
@@ -97,23 +99,25 @@ class TMatrix {
     std::optional<TMove> FindAnyForcedMove() const;
 
     // --- Eliminations (levels 4-6) -----------------------------------------------------------
+    // An observer, when given, hears of each pattern just before its removals (see
+    // technique_observer.h); it changes nothing in what the techniques do.
 
-    bool ApplyMyReservedSeat();
+    bool ApplyMyReservedSeat(TTechniqueObserver* observer = nullptr);
     bool ApplyMyReservedSeatOfDigit(int d);
-    bool ApplyYourReservedSeat();
-    bool ApplyOurReservedSeat();
+    bool ApplyYourReservedSeat(TTechniqueObserver* observer = nullptr);
+    bool ApplyOurReservedSeat(TTechniqueObserver* observer = nullptr);
     // Levels 4, 5 and 6 in cycles until a cycle changes nothing. Always true.
-    bool ApplyAllReservedSeats();
+    bool ApplyAllReservedSeats(TTechniqueObserver* observer = nullptr);
 
     // --- Contradictions and trial (levels 7-9) -----------------------------------------------
 
     // On a copy: place a at cell, then hidden singles of w (boxes, rows, columns) while there
     // are any. True when at least one w was placed and w then has no room in some unit.
-    bool LeadsToBlock(int a, TCell cell, int w) const;
+    bool LeadsToBlock(int a, TCell cell, int w, TTechniqueObserver* observer = nullptr) const;
     std::optional<TMove> FindKeepOff() const;
     std::optional<TMove> FindGetOut() const;
     // Plays d at (x, y) on a copy and follows levels 1-6 until solved, contradiction or stuck.
-    TMatrixState TryCandidate(int x, int y, int d) const;
+    TMatrixState TryCandidate(int x, int y, int d, TTechniqueObserver* observer = nullptr) const;
     // Removes the first candidate (cells of 2, then 3, then 4 candidates) that TryCandidate
     // proves wrong. At most one per call.
     bool ApplyPuzzled();

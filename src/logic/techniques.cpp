@@ -7,6 +7,7 @@
 #include <bit>
 
 #include "logic/matrix.h"
+#include "logic/technique_observer.h"
 #include "logic/units.h"
 
 using namespace units;
@@ -116,9 +117,10 @@ std::optional<TMove> TMatrix::FindAnyForcedMove() const {
 
 // Rows y = 0..8 with their segments s = 0..2, then the columns. S, R and B are read before
 // either removal of a segment.
-bool TMatrix::ApplyMyReservedSeat() {
+bool TMatrix::ApplyMyReservedSeat(TTechniqueObserver* observer) {
     bool changed = false;
-    for (const TLineSegment& seg : kLineSegments) {
+    for (int s = 0; s < static_cast<int>(kLineSegments.size()); ++s) {
+        const TLineSegment& seg = kLineSegments[static_cast<std::size_t>(s)];
         unsigned shared = 0, lineRest = 0, boxRest = 0;
         for (const int j : seg.shared)
             shared |= masks_[j];
@@ -130,6 +132,17 @@ bool TMatrix::ApplyMyReservedSeat() {
         const unsigned offLine = shared & lineRest & ~boxRest;
         // The line can hold these only in the segment: the rest of the box loses them.
         const unsigned offBox = shared & boxRest & ~lineRest;
+        if (observer && (offLine | offBox)) {
+            const int first = seg.shared[0];
+            const int line = s < 27 ? RowOf(first) : kFirstColumn + ColOf(first);
+            const int box = BoxUnit(ColOf(first) / 3, RowOf(first) / 3);
+            for (int d = 1; d <= 9; ++d) {
+                if (offLine & Bit(d)) observer->Locked(*this, d, box, line);
+            }
+            for (int d = 1; d <= 9; ++d) {
+                if (offBox & Bit(d)) observer->Locked(*this, d, line, box);
+            }
+        }
         if (offLine) {
             for (const int j : seg.lineRest)
                 changed |= ClearBits(j, offLine);
@@ -217,7 +230,7 @@ bool TMatrix::ApplyMyReservedSeatOfDigit(int d) {
 
 // Rows, columns, boxes (box rows outer); box cells row by row. A cell of n candidates forms a
 // subset with the later cells of exactly its mask; the cells before it always count as the rest.
-bool TMatrix::ApplyYourReservedSeat() {
+bool TMatrix::ApplyYourReservedSeat(TTechniqueObserver* observer) {
     bool changed = false;
     for (const int unit : kRowsColumnsBoxes) {
         const auto& cells = kUnitCellsRowByRow[unit];
@@ -232,6 +245,13 @@ bool TMatrix::ApplyYourReservedSeat() {
                 for (int j = k + 1; j < 9; ++j)
                     matching += masks_[cells[j]] == mask;
                 if (matching == n) {
+                    if (observer) {
+                        TUnitCellSet subset;
+                        for (int j = k; j < 9; ++j) {
+                            if (j == k || masks_[cells[j]] == mask) subset.Add(cells[j]);
+                        }
+                        observer->Naked(*this, unit, subset, mask);
+                    }
                     for (int j = 0; j < 9; ++j) {
                         if (j == k || (j > k && masks_[cells[j]] == mask)) continue;
                         changed |= ClearBits(cells[j], mask);
@@ -249,7 +269,7 @@ bool TMatrix::ApplyYourReservedSeat() {
 // Rows, columns, boxes (box rows outer). The place lists of all nine digits are taken before the
 // unit changes. A digit groups with the larger digits of the same place list; when the list has
 // as many cells as the group has digits, those cells keep only the group's digits.
-bool TMatrix::ApplyOurReservedSeat() {
+bool TMatrix::ApplyOurReservedSeat(TTechniqueObserver* observer) {
     bool changed = false;
     for (const int unit : kRowsColumnsBoxes) {
         const auto& cells = kUnitCells[unit];
@@ -262,6 +282,13 @@ bool TMatrix::ApplyOurReservedSeat() {
                 if (places[e - 1] == list) group |= Bit(e);
             }
             if (CountOf(list) != CountOf(group)) continue;
+            if (observer) {
+                TUnitCellSet subset;
+                for (int k = 0; k < 9; ++k) {
+                    if (list & (1u << k)) subset.Add(cells[k]);
+                }
+                observer->Hidden(*this, unit, subset, group);
+            }
             for (int k = 0; k < 9; ++k) {
                 if (list & (1u << k)) changed |= ClearBits(cells[k], kAllDigits & ~group);
             }
@@ -270,19 +297,19 @@ bool TMatrix::ApplyOurReservedSeat() {
     return changed;
 }
 
-bool TMatrix::ApplyAllReservedSeats() {
+bool TMatrix::ApplyAllReservedSeats(TTechniqueObserver* observer) {
     bool changed;
     do {
-        changed = ApplyMyReservedSeat();
-        changed |= ApplyYourReservedSeat();
-        changed |= ApplyOurReservedSeat();
+        changed = ApplyMyReservedSeat(observer);
+        changed |= ApplyYourReservedSeat(observer);
+        changed |= ApplyOurReservedSeat(observer);
     } while (changed);
     return true;
 }
 
 // --- Levels 7 and 8 ------------------------------------------------------------------------
 
-bool TMatrix::LeadsToBlock(int a, TCell cell, int w) const {
+bool TMatrix::LeadsToBlock(int a, TCell cell, int w, TTechniqueObserver* observer) const {
     if (w < 1 || w > 9) return false;
     TMatrix copy = *this;
     copy.SetValue(cell.Col, cell.Row, a);
@@ -297,6 +324,7 @@ bool TMatrix::LeadsToBlock(int a, TCell cell, int w) const {
         }
         if (found < 0) break;
         const TCell single = copy.CandidateCellInUnit(found, w);
+        if (observer) observer->CascadePlaced(copy, found, Index(single.Col, single.Row), w);
         copy.SetValue(single.Col, single.Row, w);
         placed = true;
     }
@@ -329,21 +357,25 @@ std::optional<TMove> TMatrix::FindGetOut() const {
 
 // --- Level 9 -------------------------------------------------------------------------------
 
-TMatrixState TMatrix::TryCandidate(int x, int y, int d) const {
+TMatrixState TMatrix::TryCandidate(int x, int y, int d, TTechniqueObserver* observer) const {
     TMatrix copy = *this;
     copy.SetValue(x, y, d);
+    auto play = [&](const TMove& move) {
+        if (observer) observer->ForcedMove(copy, move);
+        copy.Play(move);
+    };
     for (;;) {
         TMatrixState state = copy.GetState();
         if (state == msSolved || state == msContradiction) return state;
-        copy.ApplyAllReservedSeats();
+        copy.ApplyAllReservedSeats(observer);
         if (auto move = copy.FindAnyForcedMove()) {
-            copy.Play(*move);
+            play(*move);
             continue;
         }
         state = copy.GetState();
         if (state == msSolved || state == msContradiction) return state;
         if (auto move = copy.FindOnlyMissingNumber()) {
-            copy.Play(*move);
+            play(*move);
             continue;
         }
         return msStuck;

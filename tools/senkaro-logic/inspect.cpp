@@ -7,7 +7,6 @@
 #include "inspect.h"
 
 #include <functional>
-#include <iostream>
 #include <optional>
 #include <string>
 
@@ -15,7 +14,7 @@
 #include "board_json.h"
 #include "json_writer.h"
 #include "logic/matrix.h"
-#include "logic/position_text.h"
+#include "position_lines.h"
 
 namespace {
 
@@ -121,31 +120,8 @@ void WriteInspection(TJsonWriter& json, const std::string& text, const TMatrix& 
     json.EndObject();
 }
 
-bool IsBlank(const std::string& line) {
-    return line.find_first_not_of(" \t\r") == std::string::npos;
-}
-
 }  // namespace
 
 int RunInspect(std::span<const std::string_view> args, std::istream& in, std::ostream& out) {
-    if (!args.empty()) {
-        std::cerr << "senkaro-logic inspect: takes no arguments (reads standard input)\n";
-        return 2;
-    }
-    bool anyBad = false;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (IsBlank(line)) continue;
-        if (line.back() == '\r') line.pop_back();  // lines ended by CR LF
-        TJsonWriter json;
-        std::string error;
-        if (const auto matrix = MatrixFromText(line, error)) {
-            WriteInspection(json, line, *matrix);
-        } else {
-            anyBad = true;
-            json.BeginObject().Key("line").Int(number).Key("error").String(error).EndObject();
-        }
-        out << json.Text() << '\n' << std::flush;
-    }
-    return anyBad ? 1 : 0;
+    return RunOnPositions("inspect", args, in, out, WriteInspection);
 }

@@ -1,6 +1,7 @@
 // A small writer of one-line JSON: objects, arrays, keys, integers, booleans, null and strings.
-// Separators are ", " and ": "; strings are escaped so that any bytes give valid JSON text
-// (bytes outside ASCII come out as \u00XX, one per byte).
+// Separators are ", " and ": "; strings are escaped so that any bytes give valid, plain ASCII
+// JSON text: well-formed UTF-8 comes out as \uXXXX escapes of its characters (a surrogate pair
+// beyond U+FFFF), any other byte outside ASCII as \u00XX, one per byte.
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
 // senkaro-logic: the puzzle logic from the command line. Each command writes one JSON object per
-// line to standard output; inspect reads its positions from standard input.
+// line to standard output; inspect and explain read their positions from standard input.
 //
 // Exit status: 0 success, 1 some input was bad (the command says which in its output), 2 the
 // command line was wrong.
@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "explain.h"
 #include "inspect.h"
 #include "puzzles.h"
 
@@ -24,6 +25,11 @@ constexpr TCommand kCommands[] = {
     {"inspect", "inspect < positions",
      "what each technique and the board find in each position read from standard input",
      RunInspect},
+    {"explain", "explain < positions",
+     "why the answer of each position read from standard input is forced, step by step",
+     RunExplain},
+    {"examples", "examples", "a worked example of each technique 1-9, with its sentences",
+     RunExamples},
     {"templates", "templates", "the stored puzzle templates, in stored order", RunTemplates},
     {"make", "make KIND [COUNT] [--seed S]",
      "COUNT (default 1) puzzles of kind KIND (1-6) made as a round makes them", RunMake},
@@ -58,6 +64,28 @@ void PrintHelp(std::ostream& out) {
            "  Each field is computed on its own copy of the position; next, next_basic and\n"
            "  answer are null when the position breaks the rule (the board refuses a given).\n"
            "A bad line prints {\"line\": n, \"error\": \"...\"} and the command goes on.\n"
+           "\n"
+           "explain reads positions as inspect does and prints one JSON object per position:\n"
+           "  {\"position\", \"answer\": a move or null, \"steps\": [step, ...]}: why the board's\n"
+           "  answer (as above) is forced, as steps on the position's candidates; every step\n"
+           "  but the last removes candidates, the last places the answer; no answer: [].\n"
+           "  Cells are indexes col + 9 * row; a unit is {\"row\": y}, {\"col\": x} or\n"
+           "  {\"box\": b} (b = bx + 3 * by); \"removed\" is [[cell, digit], ...]. Each step has\n"
+           "  \"type\" and \"technique\" (1-9) and, by type:\n"
+           "    last_cell, last_place: unit, cell, digit;  last_candidate: cell, digit;\n"
+           "    locked: digit, unit (where the digit is confined), other (the crossing unit),\n"
+           "      removed;  naked: unit, cells, digits, removed;\n"
+           "    hidden: unit, digits, cells, removed;\n"
+           "    contradiction: cell, assumed, chain [{unit, cell, digit}, ...], blocked\n"
+           "      {unit, digit}, digit (the cell takes it);\n"
+           "    trial: cell, assumed, steps (what follows from assumed), contradiction\n"
+           "      ({\"cell\": i} left without candidates, or {unit, digit} without room),\n"
+           "      removed.\n"
+           "\n"
+           "examples prints, for techniques 1-9, {\"technique\", \"name\", \"position\",\n"
+           "  \"answer\", \"steps\", \"sentences\": [{\"ja\", \"en\"}, ...]}: a worked example, "
+           "one\n"
+           "  sentence pair per step (a trial's pair has its own \"steps\" of pairs).\n"
            "\n"
            "templates prints {\"kind\", \"row\", \"template\"} for each stored template.\n"
            "\n"

@@ -1,0 +1,91 @@
+// Every answer the game asks for gets an explanation that keeps the rules, and it explains the
+// very move the board's answer search gives: the puzzles a round makes of every kind, and the
+// positions met while playing random puzzles on answer by answer.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "board/board.h"
+#include "logic/explanation.h"
+#include "logic/position_text.h"
+#include "logic/random.h"
+#include "logic/templates.h"
+#include "support/explanation_checker.h"
+#include "support/grid_solver.h"
+
+namespace {
+
+struct TTally {
+    int explained = 0;
+    int byTechnique[10] = {};  // by the explanation's highest technique
+};
+
+// Explains and checks the board's answer; the answer, or nothing when there is none.
+std::optional<TMove> CheckBoardAnswer(TBoard& board, TTally& tally) {
+    TCell cell;
+    int digit = 0;
+    if (!board.FindAnswer(cell, digit)) return std::nullopt;
+    const TMove answer{cell.Col, cell.Row, digit};
+    const TMatrix& position = board.Matrix();
+    const TExplanation explanation = Explain(position, answer);
+    if (!explanation.Explained()) {
+        ADD_FAILURE() << "no explanation for " << PositionText(position);
+        return answer;
+    }
+    const auto broken = explanation_check::BrokenRule(position, explanation);
+    EXPECT_FALSE(broken) << *broken << " in " << PositionText(position);
+    ++tally.explained;
+    ++tally.byTechnique[explanation.Technique()];
+    return answer;
+}
+
+TEST(ExplanationProperty, MadePuzzlesOfEveryKind) {
+    SeedProgramRandom(15);
+    TTally tally;
+    TBoard board;
+    constexpr int kPuzzles = 1200;
+    for (int n = 0; n < kPuzzles && !::testing::Test::HasFailure(); ++n) {
+        const int kind = n % 6 + 1;
+        std::string text = DrawTemplate(kind, ProgramRandom()).Text;
+        board.MakePuzzle(text);
+        board.Fix();
+        EXPECT_TRUE(CheckBoardAnswer(board, tally)) << text;
+    }
+    EXPECT_EQ(tally.explained, kPuzzles);
+    // A puzzle of kind k needs technique k.
+    for (int kind = 1; kind <= 6; ++kind)
+        EXPECT_EQ(tally.byTechnique[kind], kPuzzles / 6) << "kind " << kind;
+}
+
+// Random puzzles played on with their answers. Where the game finds no answer, a digit of the
+// solution is filled in at random and play goes on, a few times per puzzle: the positions just
+// past such a gap are where the hard techniques are needed.
+TEST(ExplanationProperty, PositionsPlayedOnFromRandomPuzzles) {
+    TRandom random(1515);
+    TTally tally;
+    TBoard board;
+    for (int n = 0; n < 150 && !::testing::Test::HasFailure(); ++n) {
+        const auto solution = testgrid::RandomSolvedGrid(random);
+        board.LayOutPuzzle(
+            testgrid::ToText(testgrid::KeepRandomCells(solution, random.Between(20, 34), random)));
+        board.Fix();
+        for (int gaps = 0; gaps <= 3 && board.Matrix().EmptyCount() > 0;) {
+            TMove move;
+            if (const auto answer = CheckBoardAnswer(board, tally)) {
+                move = *answer;
+            } else {
+                ++gaps;
+                int i = random.Below(81);
+                while (board.Matrix().ValueAt(i) != 0)
+                    i = (i + 1) % 81;
+                move = {i % 9, i / 9, solution[static_cast<std::size_t>(i)]};
+            }
+            board.PlacePiece(board.NextFreePiece(move.Digit), move.Col, move.Row, true);
+        }
+    }
+    EXPECT_GT(tally.explained, 3000);
+    for (int technique = 1; technique <= 9; ++technique)
+        EXPECT_GT(tally.byTechnique[technique], 0) << "technique " << technique;
+}
+
+}  // namespace
