@@ -81,6 +81,7 @@ set(SENKARO_ASSET_FILES
   icons/16/9.png
   icons/16/10.png
   icons/16/11.png
+  icons/16/12.png
   icons/32/0.png
   icons/32/1.png
   icons/32/2.png
@@ -93,6 +94,7 @@ set(SENKARO_ASSET_FILES
   icons/32/9.png
   icons/32/10.png
   icons/32/11.png
+  icons/32/12.png
   tools/0.png
   tools/1.png
   tools/2.png
@@ -105,6 +107,7 @@ set(SENKARO_ASSET_FILES
   tools/9.png
   tools/10.png
   tools/11.png
+  tools/12.png
   cursors/PEN02.png
   cursors/ERASER01.png
   app/senkaro-16.png

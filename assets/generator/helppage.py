@@ -4,8 +4,15 @@ pictures embedded as data: URIs, worked examples of the nine techniques as small
 import base64
 import html
 import io
+import json
+import os
 
-from common import load_stations
+from PIL import Image
+
+from common import ASSETS, load_stations
+
+# The worked explanations, written by the game's own code (assets/generator/examples.sh).
+EXAMPLES = os.path.join(ASSETS, "src", "examples")
 
 TECHNIQUES = [
     "(基本) 最後の１マス just one empty cell",
@@ -112,6 +119,38 @@ class Grid:
             out.append("</tr>")
         out.append(f"</table><figcaption>{caption}</figcaption></figure>")
         return "".join(out)
+
+
+def worked_explanations():
+    """Per technique 1-9: (board picture as a data URI, sentences), as the game explains the
+    technique's worked example; the sentences are (ja, en, sub-sentences of a trial)."""
+    with open(os.path.join(EXAMPLES, "examples.jsonl"), encoding="utf-8") as f:
+        records = [json.loads(line) for line in f if line.strip()]
+    out = {}
+    for record in records:
+        k = record["technique"]
+        with Image.open(os.path.join(EXAMPLES, f"technique-{k}.png")) as img:
+            board = img.convert("RGB").resize((300, 300), Image.LANCZOS)
+        board = board.quantize(colors=96, method=Image.MEDIANCUT)
+        sentences = [(s["ja"], s["en"], [(t["ja"], t["en"]) for t in s.get("steps", [])])
+                     for s in record["sentences"]]
+        out[k] = (data_uri(board), sentences)
+    return out
+
+
+def worked_html(k, explanation):
+    picture, sentences = explanation
+    items = []
+    for ja, en, sub in sentences:
+        inner = "".join(f'<li>{html.escape(a)}<br><span class="en">{html.escape(b)}</span></li>'
+                        for a, b in sub)
+        nested = f"<ol>{inner}</ol>" if inner else ""
+        items.append(f'<li>{html.escape(ja)}<br><span class="en">{html.escape(en)}</span>'
+                     f"{nested}</li>")
+    return ('<div class="worked"><img alt="" width="300" height="300" '
+            f'src="{picture}"><div><p class="label">ゲームの説明（なぜ？）'
+            '<span class="en">How the game explains it (why)</span></p>'
+            f'<ol>{"".join(items)}</ol></div></div>')
 
 
 def examples():
@@ -333,6 +372,12 @@ figure.grid table.pm td.struck { color:var(--vermilion); text-decoration:line-th
 .technique { background:var(--pale); border-left:4px solid var(--indigo); padding:6px 16px 10px;
              margin:22px 0; }
 .technique h3 { margin-top:8px; }
+.worked { display:flex; gap:16px; align-items:flex-start; margin-top:10px; flex-wrap:wrap; }
+.worked img { border:1px solid #9c8c70; background:#fff; }
+.worked > div { flex:1; min-width:260px; }
+.worked .label { font-weight:bold; margin:0 0 4px; }
+.worked ol { margin:0; padding-left:22px; }
+.worked ol ol { margin-top:4px; list-style:lower-alpha; }
 .technique code { font-family:inherit; }
 kbd { border:1px solid #9c8c70; border-bottom-width:2px; border-radius:3px; padding:0 5px;
       background:#fffdf6; font-family:inherit; font-size:14px; }
@@ -465,9 +510,10 @@ def build(pictures):
     add('<p class="en">Every forced move can be found with these techniques. The red circle is'
         " the answer, yellow marks the cells to look at, small blue digits are candidates and"
         " struck red digits are candidates that go.</p>\n")
+    worked = worked_explanations()
     for k, (name, (figure, text)) in enumerate(zip(TECHNIQUES, examples()), start=1):
         add(f'<section class="technique"><h3>{k}. {html.escape(name)}</h3>'
-            f"<p>{text}</p>{figure}</section>\n")
+            f"<p>{text}</p>{figure}{worked_html(k, worked[k])}</section>\n")
 
     add('<h2 id="tools">道具<span class="en">Memo pen, candidate marks, pause</span></h2>\n')
     add("<h3>メモ書き<span class=\"en\">The memo pen</span></h3>\n")
@@ -498,6 +544,23 @@ def build(pictures):
         "<strong>再開 replay</strong> で続きから。止めていた時間は差し引かれません。</p>\n")
     add('<p class="en">Pause hides the board and stops the clock; replay carries on with the'
         " time that was left.</p>\n")
+    add("<h3>なぜ？<span class=\"en\">Why this move</span></h3>\n")
+    add("<p>一局が終わるたびに（正解でも不正解でも）、左側に答えと手筋の名前が出ます。"
+        "<strong>なぜ？ why</strong>（<kbd>Y</kbd>）を押すと、その答えがなぜ決まるのかを手順ごとに"
+        "盤の上で見せます。黄色は注目する列・ブロック、オレンジの枠は鍵になるマス、小さな数字は候補、"
+        "赤い斜線は消える候補、青い矢印は数字のつながり、斜めの青い数字は仮に置いた数字、"
+        "赤丸は置かれる数字です。試行錯誤の手順は一つにまとめて見せ、<strong>ひらく open</strong>"
+        "でその中の手順をたどれます。<strong>とじる close</strong>（<kbd>Esc</kbd>）で閉じると、"
+        "いつもの設定の画面になります。<strong>つづける continue</strong> で説明を見ずに進めます。"
+        "説明は盤の記録、残り時間、宿場を変えません。"
+        ' <span class="en">After every round, right or wrong, the answer and its technique show at'
+        " the left. <strong>why</strong> (<kbd>Y</kbd>) shows step by step on the board why the"
+        " answer is forced: yellow shades the unit to look at, orange frames the key cells, small"
+        " digits are candidates, struck red ones go, blue arrows follow a chain, blue slanted"
+        " digits are only supposed and the red ring is the digit placed. A trial is one step;"
+        " <strong>open</strong> walks through its own steps. <strong>close</strong> (Esc) brings"
+        " the player dialog as usual; <strong>continue</strong> skips the explanation. It never"
+        " changes the moves, the time or your station.</span></p>\n")
     add("<h3>途中でやめる<span class=\"en\">Leaving during a round</span></h3>\n")
     add("<p>始まって１分以内なら、窓を閉じても何も失いません。１分を過ぎると、"
         "閉じる前に「１宿もどされます。よろしいか？」と尋ねられます（関所の宿では戻りません）。"
@@ -516,6 +579,8 @@ def build(pictures):
             ("Space / Enter", "駒のあるマスで、その数字の候補の印", "on a piece: that digit's marks"),
             ("Tab（押したまま）", "印を重ねる", "held: add another digit's marks"),
             ("P", "一時停止・再開", "pause and resume"),
+            ("Y", "なぜ？ why（一局のあと）", "after a round: why its answer is forced"),
+            ("← → / Esc", "説明の手順を進む・戻る／閉じる", "in the explanation: step on or back / close"),
             ("S", "始める Play", "start a round"),
             ("U", "設定 select", "the player dialog"),
             ("W / E / C / M", "ペン・消しゴム・ペンの色・メモを消す",

@@ -3,7 +3,7 @@
 Icons are drawn on a 64-unit square with bold outlines and shrunk to 16, 32 and 64 pixels, so
 they stay legible at every size. Icon indices follow the actions: 0 pen colour, 1 eraser,
 2 pen, 3 erase memo, 4 pause, 5 close, 6 resume, 7 start, 8 select player, 9 (empty), 10 help,
-11 records.
+11 records, 12 why (the explanation of an answer).
 """
 import math
 
@@ -126,9 +126,22 @@ def icon_records(c):
         c.rect(x, top, x + 7, 50, fill=colour, outline=INK, width=1.6)
 
 
+def icon_why(c):
+    # A lens over a small grid: looking closely at why the move is forced.
+    c.rect(6, 6, 44, 44, fill=PAPER_LIGHT, outline=INK, width=OUTLINE)
+    for t in (18.7, 31.3):
+        c.line([(t, 6), (t, 44)], INK, 1.6)
+        c.line([(6, t), (44, t)], INK, 1.6)
+    c.line([(44, 44), (58, 58)], WOOD, 7.0)
+    c.line([(44, 44), (58, 58)], INK, 1.4)
+    c.circle(34, 34, 14, fill=SEA_PALE, outline=INK, width=OUTLINE)
+    c.text(34, 35, "?", FONT_GOTHIC, 22, fill=VERMILION, anchor="mm", stroke=0.8,
+           stroke_fill=INK)
+
+
 ICONS = {0: icon_pen_colour, 1: icon_eraser, 2: icon_pen, 3: icon_erase_memo, 4: icon_pause,
          5: icon_close, 6: icon_resume, 7: icon_start, 8: icon_select_player, 9: icon_empty,
-         10: icon_help, 11: icon_records}
+         10: icon_help, 11: icon_records, 12: icon_why}
 
 
 def draw_icon(index, size):

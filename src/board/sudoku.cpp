@@ -11,6 +11,7 @@
 
 #include "board/board_accessible.h"
 #include "board/candidate_marks.h"
+#include "board/explanation_overlay.h"
 #include "board/layer_images.h"
 #include "board/number_piece.h"
 #include "platform/beep.h"
@@ -195,6 +196,7 @@ void TSudoku::Start() {
     gridLayer_ = TransparentLayer(size());
     DrawGrid(gridLayer_, geometry_, LayerFont(font()));
     hintLayer_ = TransparentLayer(size());
+    HideExplanation();
     DeletePieces();
     DrawStatus();
     update();
@@ -316,6 +318,21 @@ void TSudoku::ShowCandidates(int d) {
         DrawMarkShape(painter, origin, mark.Colour);
     }
     update();
+}
+
+// --- The explanation of an answer ---------------------------------------------------------
+
+void TSudoku::ShowExplanation(const TExplanationDrawing& drawing) {
+    if (!overlay_) overlay_ = new TExplanationOverlay(this);
+    overlay_->setGeometry(rect());
+    overlay_->SetGeometry(geometry_, BackgroundColor());
+    overlay_->Show(drawing);
+    overlay_->show();
+    overlay_->raise();
+}
+
+void TSudoku::HideExplanation() {
+    if (overlay_) overlay_->hide();
 }
 
 // --- Painting ------------------------------------------------------------------------------

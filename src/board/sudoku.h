@@ -30,7 +30,9 @@
 
 class TBeep;
 class TKeyState;
+class TExplanationOverlay;
 class TNumberPiece;
+struct TExplanationDrawing;
 
 class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     Q_OBJECT
@@ -111,6 +113,14 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     // The frame over the cursor's cell (null before Start).
     QWidget* CursorFrame() const { return cursorFrame_; }
 
+    // --- The explanation of an answer ------------------------------------------------------
+
+    // Drawn over the pieces until hidden; neither touches the model, the memo or the marks.
+    void ShowExplanation(const TExplanationDrawing& drawing);
+    void HideExplanation();
+    // Null before Start.
+    const TExplanationOverlay* ExplanationOverlay() const { return overlay_; }
+
     // --- Seams for tests and tools --------------------------------------------------------
 
     // Unpaced, Start and the solver's visible play run straight through, without timers.
@@ -182,5 +192,6 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     TCellCursor cursor_;
     bool cursorShown_ = false;
     QWidget* cursorFrame_ = nullptr;
+    TExplanationOverlay* overlay_ = nullptr;
     QPoint grab_;
 };

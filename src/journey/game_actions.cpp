@@ -33,7 +33,8 @@ TGameActions::TGameActions(QObject* owner)
       acPause(MakeAction(owner, QStringLiteral("一時停止 pause"), 4, Qt::Key_P)),
       acOpenDlg(MakeAction(owner, QStringLiteral("設定 select"), 8, Qt::Key_U)),
       acHelp(MakeAction(owner, QStringLiteral("案内 help"), 10, Qt::Key_F1)),
-      acRecords(MakeAction(owner, QStringLiteral("記録 records"), 11, Qt::Key_R)) {
+      acRecords(MakeAction(owner, QStringLiteral("記録 records"), 11, Qt::Key_R)),
+      acWhy(MakeAction(owner, QStringLiteral("なぜ？ why"), 12, Qt::Key_Y)) {
     acEraseMemo->setText(QStringLiteral("メモを消す(Erase &Memo)"));
     auto* penGroup = new QActionGroup(owner);
     for (QAction* action : {acPen, acEraser}) {
@@ -43,4 +44,5 @@ TGameActions::TGameActions(QObject* owner)
     acPen->setChecked(true);
     acPause->setVisible(false);
     acPause->setEnabled(false);
+    acWhy->setEnabled(false);
 }

@@ -27,4 +27,6 @@ struct TGameActions {
     QAction* acOpenDlg;
     QAction* acHelp;
     QAction* acRecords;
+    // After a judged round: why its answer is forced.
+    QAction* acWhy;
 };

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 
@@ -11,6 +12,7 @@
 #include "journey/character_dialog.h"
 #include "journey/circle_mark.h"
 #include "journey/dialogs.h"
+#include "journey/explanation_panel.h"
 #include "journey/game_actions.h"
 #include "journey/help_document.h"
 #include "journey/player_dialog.h"
@@ -156,9 +158,14 @@ void TForm1::BuildLayout() {
     toolBar2->addSeparator();
     toolBar2->addAction(actions_.acOpenDlg);
     toolBar2->addAction(actions_.acRecords);
+    toolBar2->addAction(actions_.acWhy);
     toolBar2->addSeparator();
     toolBar2->addAction(actions_.acHelp);
     journey_ = new TRoutePanel(pnMap, QRect(0, kBandHeight, mapWidth, topHeight - kBandHeight));
+    // After a judged round the explanation lies over the journey, beside the board it draws on.
+    explanation_ = new TExplanationPanel(*sudoku_, pnMap);
+    explanation_->setGeometry(journey_->geometry());
+    explanation_->OnClosed = [this] { ExplanationClosed(); };
 
     // The gallery of the journey's checkpoint stations.
     auto* pnBottom = Panel(this, QRect(0, topHeight, kClientWidth, kBottomHeight));
@@ -177,6 +184,8 @@ void TForm1::ConnectActions() {
     connect(actions_.acOpenDlg, &QAction::triggered, this, [this] { acOpenDlgExecute(); });
     connect(actions_.acHelp, &QAction::triggered, this, [this] { acHelpExecute(); });
     connect(actions_.acRecords, &QAction::triggered, this, [this] { acRecordsExecute(); });
+    connect(actions_.acWhy, &QAction::triggered, this, [this] { acWhyExecute(); });
+    connect(&explanation_->WhyButton(), &QPushButton::clicked, actions_.acWhy, &QAction::trigger);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -286,6 +295,10 @@ void TForm1::acPenColorExecute() {
 }
 
 void TForm1::acOpenDlgExecute() {
+    // Chosen straight from the band, the dialog takes the explanation's place.
+    explanation_->Dismiss();
+    actions_.acWhy->setEnabled(false);
+    ShowCircleAgain();
     // Under the level name, near the left edge of the screen.
     const QLabel& level = journey_->LevelLabel();
     form2_->move(80, level.mapToGlobal(QPoint(0, level.height())).y() + 12);

@@ -20,6 +20,8 @@
 #include "journey/round.h"
 #include "journey/round_records.h"
 #include "journey/senkaro_user.h"
+#include "logic/explanation.h"
+#include "logic/matrix.h"
 
 class QAction;
 class QLabel;
@@ -30,6 +32,7 @@ class TCuePlayer;
 class TDialogs;
 class TDocumentOpener;
 class TForm2;
+class TExplanationPanel;
 class TForm3;
 class TRoutePanel;
 class TSoundPlayer;
@@ -81,6 +84,8 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     QAction& HelpAction() { return *actions_.acHelp; }
     QAction& PenColorAction() { return *actions_.acPenColor; }
     QAction& RecordsAction() { return *actions_.acRecords; }
+    QAction& WhyAction() { return *actions_.acWhy; }
+    TExplanationPanel& Explanation() { return *explanation_; }
     QTimer& CountdownTimer() { return *tmNokavira_; }
     QTimer& EventTimer() { return *tmEvent_; }
     QWidget& Circle() { return *imMaru_; }
@@ -116,6 +121,9 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     void acOpenDlgExecute();
     void acHelpExecute();
     void acRecordsExecute();
+    void acWhyExecute();
+    // The explanation closed, or passed over: the player dialog comes as it used to.
+    void ExplanationClosed();
 
     // --- Rounds (main_window_round.cpp) ---------------------------------------------------
     void acStartExecute();
@@ -139,6 +147,8 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     void ShowRoundActions(TActionsFor state);
     void LayCircleOver(int pieceIndex);
     void TakeCircleBack();
+    // The circle over the judged piece, hidden while the explanation is shown.
+    void ShowCircleAgain();
     std::int64_t Now() const;
 
     TServices services_;
@@ -156,6 +166,10 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     QLabel* pnNextStep_ = nullptr;
     TSudoku* sudoku_ = nullptr;
     TRoutePanel* journey_ = nullptr;
+    TExplanationPanel* explanation_ = nullptr;
+    // The round's position as it began, and why its answer is forced.
+    TMatrix roundPosition_;
+    TExplanation roundExplanation_;
     QLabel* imBottom_ = nullptr;
     QImage galleryImage_;
     QWidget* imMaru_ = nullptr;

@@ -11,6 +11,7 @@
 #include "board/sudoku.h"
 #include "journey/action_icons.h"
 #include "journey/dialogs.h"
+#include "journey/explanation_panel.h"
 #include "journey/game_actions.h"
 #include "journey/main_window.h"
 #include "journey/round_rules.h"
@@ -87,6 +88,8 @@ void TForm1::acStartExecute() {
 void TForm1::StartRound(int kind) {
     if (!round_.BeginMaking(kind)) return;
     const TBusyCursor busy;
+    explanation_->Dismiss();
+    actions_.acWhy->setEnabled(false);
     TakeCircleBack();
     sudoku_->ClearHintLayer();
     TDrawnTemplate drawn = DrawTemplate(kind, ProgramRandom());
@@ -103,6 +106,9 @@ void TForm1::StartRound(int kind) {
         services_.Dialogs->ShowMessage(kUnsuitable);
         return;
     }
+    // Explained now, on the position the player is about to see; cheap next to the making.
+    roundPosition_ = sudoku_->Board().Matrix();
+    roundExplanation_ = Explain(roundPosition_, {cell.Col, cell.Row, digit});
     const int level = users_.Items(currentUser_).Level;
     round_.Start({cell.Col, cell.Row, digit}, level, Now(), technique);
     StartCountdown();
@@ -201,8 +207,28 @@ void TForm1::EndRound(bool success, const QString& message) {
         if (!message.isEmpty()) services_.Dialogs->ShowMessage(message);
         cues_->PlayCue(cue);
         ShowRoundActions(TActionsFor::Idle);
-        actions_.acOpenDlg->trigger();
+        // The player dialog waits until the explanation is closed or passed over.
+        explanation_->Offer(roundPosition_, roundExplanation_, round_.AnswerTechnique());
+        actions_.acWhy->setEnabled(explanation_->CanExplain());
     });
+}
+
+void TForm1::acWhyExecute() {
+    if (!explanation_->Offered() || round_.Active()) return;
+    // The explanation rings the answer itself, on its own step.
+    imMaru_->hide();
+    explanation_->Explain();
+}
+
+void TForm1::ShowCircleAgain() {
+    if (imMaru_->parentWidget() != this) imMaru_->show();
+}
+
+void TForm1::ExplanationClosed() {
+    actions_.acWhy->setEnabled(false);
+    ShowCircleAgain();
+    if (closing_ || round_.Active()) return;
+    actions_.acOpenDlg->trigger();
 }
 
 void TForm1::RecordRound(TRoundResult result) {

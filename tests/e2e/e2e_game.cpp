@@ -35,10 +35,12 @@
 #include <functional>
 #include <thread>
 
+#include "board/explanation_overlay.h"
 #include "board/number_piece.h"
 #include "board/sudoku.h"
 #include "journey/character_dialog.h"
 #include "journey/dialogs.h"
+#include "journey/explanation_panel.h"
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
 #include "journey/statistics_window.h"
@@ -192,6 +194,13 @@ TMoveOnScreen ScreenMove(TForm1& form, int digit, TCell cell) {
             board.mapToGlobal(cellCentre)};
 }
 
+// After a judged round the explanation is offered first; its continue passes over it.
+void PassOverTheExplanation(TForm1& form) {
+    Check(WaitFor([&] { return form.Explanation().Offered(); }),
+          "after the round the explanation is offered");
+    Click(OnGui([&] { return CentreOf(&form.Explanation().ContinueButton()); }));
+}
+
 int Station(TForm1& form) {
     return form.Players().Items(std::max(0, form.CurrentUser())).Station;
 }
@@ -240,8 +249,18 @@ void PlayFirstStart(TForm1& form) {
     const TMove answer = OnGui([&] { return form.Round().ForcedMove(); });
     Drag(OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).From; }),
          OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).To; }));
+    Check(WaitFor([&] { return form.Explanation().Offered(); }),
+          "after the right move the explanation is offered");
+    Check(OnGui([] { return QApplication::activeModalWidget() == nullptr; }),
+          "the player dialog waits");
+    Xdo({"key", "y"});
+    Check(WaitFor([&] { return form.Explanation().Explaining(); }), "Y shows why");
+    Check(OnGui([&] { return form.Sudoku().ExplanationOverlay()->isVisible(); }),
+          "the board draws the explanation");
+    Shot("explanation");
+    Xdo({"key", "Escape"});
     Check(WaitFor([] { return ModalIs<TForm2>(); }),
-          "after the right move the player dialog opens");
+          "once the explanation is closed the player dialog opens");
     Check(OnGui([&] { return Station(form); }) == 1, "the player is at station 1");
     Shot("judged-round");
     Check(OnGui([&] { return form.Circle().isVisible(); }),
@@ -273,6 +292,7 @@ void PlayFirstStart(TForm1& form) {
           }) == 1,
           "only the answer's piece is movable on the board");
     Xdo({"key", "Return"});
+    PassOverTheExplanation(form);
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "after the failure the player dialog opens");
     Check(OnGui([&] { return form.Sudoku().Board().Matrix().GetValue(next.Col, next.Row); }) ==
               next.Digit,
@@ -309,6 +329,7 @@ void PlayFirstStart(TForm1& form) {
           "the arrow keys bring the cursor to the answer's cell");
     Shot("keyboard-cursor");
     Xdo({"key", QString::number(keyed.Digit)});
+    PassOverTheExplanation(form);
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "the digit key wins the round");
     Check(OnGui([&] { return Station(form); }) == stationBefore + 1,
           "the keyed move moves the player on");
@@ -414,6 +435,7 @@ void PlayTheRules(TForm1& form, const TClock& clock) {
         ++toggles;
         std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the program's 0.5 s
     }
+    PassOverTheExplanation(form);
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "toggling pause ends in a time-out");
     std::printf("pause toggled %d times\n", toggles);
     Check(OnGui([&] { return form.CountdownLabel().text(); }) == "0", "the countdown shows 0");

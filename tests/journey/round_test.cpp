@@ -6,13 +6,17 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <set>
 
+#include "board/explanation_overlay.h"
 #include "board/number_piece.h"
 #include "board/sudoku.h"
+#include "journey/explanation_panel.h"
 #include "journey/fake_dialogs.h"
 #include "journey/main_window.h"
 #include "journey/round_records.h"
@@ -20,7 +24,10 @@
 #include "journey/sound_cues.h"
 #include "journey/statistics_window.h"
 #include "journey/window_test_support.h"
+#include "logic/position_text.h"
 #include "logic/random.h"
+#include "logic/technique_examples.h"
+#include "logic/technique_names.h"
 #include "platform/beep.h"
 #include "platform/clock.h"
 #include "platform/sound_player.h"
@@ -69,7 +76,7 @@ struct RoundTest : ::testing::Test, TGameFolder {
 
     // One player at a level and station with checkpoints 5, 20 and 52. The game starts, the
     // player is chosen in the player dialog's menu and continues: the first round runs.
-    void Open(int level, int station) {
+    void Open(int level, int station, unsigned seed = 11) {
         WritePlayers({QStringLiteral("%1=%2,%3,\"5,20,52\",\"2026/12/01 10:00:00\",%4")
                           .arg(kPlayer)
                           .arg(level)
@@ -94,14 +101,23 @@ struct RoundTest : ::testing::Test, TGameFolder {
         };
         // The test fires the deferred start itself, however slow the machine.
         window->EventTimer().setInterval(3'600'000);
-        SeedProgramRandom(11);
+        SeedProgramRandom(seed);
         window->show();
         Settle();
         ContinueFromTheDialog();
     }
 
+    // After a judged round: the explanation passed over with its continue button, so the
+    // player dialog opens.
+    void PassOverTheExplanation() {
+        if (!window->Explanation().Offered()) return;
+        QTest::mouseClick(&window->Explanation().ContinueButton(), Qt::LeftButton);
+        Settle();
+    }
+
     // The deferred start after the dialog's continue.
     void ContinueFromTheDialog() {
+        PassOverTheExplanation();
         ASSERT_TRUE(window->EventTimer().isActive());
         Fire(window->EventTimer());
         ASSERT_EQ(window->Round().State(), TRoundState::Running);
@@ -214,7 +230,9 @@ TEST_F(RoundTest, ARightMoveMovesThePlayerOn) {
     EXPECT_EQ(window->Circle().parentWidget(),
               window->Sudoku().NumberPiece(moves.Items(moves.Count() - 1).Index()));
     EXPECT_FALSE(window->Circle().isHidden());
-    EXPECT_EQ(dialogOpenings, 2);  // the player dialog opens again
+    EXPECT_EQ(dialogOpenings, 1);  // the explanation is offered first
+    PassOverTheExplanation();
+    EXPECT_EQ(dialogOpenings, 2);  // then the player dialog opens again
     EXPECT_TRUE(window->StartAction().isVisible());
     EXPECT_TRUE(window->StartAction().isEnabled());
     EXPECT_EQ(window->Round().State(), TRoundState::Idle);
@@ -244,6 +262,7 @@ TEST_F(RoundTest, AWrongDigitInTheRightCellFails) {
     EXPECT_EQ(
         dialogs.Messages[0],
         QStringLiteral("必然の一手を探してください\r\n\r\nSet a number in the specified cell!"));
+    PassOverTheExplanation();
     EXPECT_EQ(messagesBeforeDialog, 1u);  // the message comes before the player dialog
     // The wrong move is undone and the answer is played in its place.
     ExpectTheAnswerShown();
@@ -462,8 +481,8 @@ TEST_F(RoundTest, EveryJudgedRoundIsRecordedSavedAndShown) {
     Drag(window->Round().ForcedDigit(), wrongCell);  // wrong at 9
     ContinueFromTheDialog();
     TickAfter(window->Round().TimeLimit());  // time-out at 8
-    keepPlaying = false;
     ContinueFromTheDialog();
+    keepPlaying = false;
     TickAfter(70000);
     dialogs.Answers = {TAnswer::Yes};
     window->close();  // given up at 7
@@ -532,6 +551,190 @@ TEST_F(RoundTest, EveryGivenOfANewRoundIsFixedOnScreen) {
         }
     }
     EXPECT_EQ(Player().Station, 12);
+}
+
+TEST_F(RoundTest, WhyWalksThroughTheAnswersStepsAndChangesNothingOfTheRound) {
+    Open(2, 8);                                     // kinds 4-6: answers of more than one step
+    EXPECT_FALSE(window->WhyAction().isEnabled());  // nothing to explain while a round runs
+    const auto [wrongDigit, wrongCell] = WrongMoves();
+    Drag(wrongDigit, window->Round().ForcedMove().Cell());
+    TExplanationPanel& panel = window->Explanation();
+    ASSERT_TRUE(panel.Offered());
+    EXPECT_EQ(dialogOpenings, 1);  // the player dialog waits
+    ASSERT_TRUE(window->WhyAction().isEnabled());
+    const int technique = panel.Walk()->Explanation().Technique();
+    EXPECT_EQ(panel.Title().toStdString(), TechniqueLevelNames[technique]);
+
+    const TBoard& board = window->Sudoku().Board();
+    const TMatrix matrix = board.Matrix();
+    const int moves = board.Histories().Count(), floater = board.Histories().Floater();
+    const QString caption = window->CountdownLabel().text();
+    const int station = Player().Station;
+
+    window->WhyAction().trigger();
+    ASSERT_TRUE(panel.Explaining());
+    EXPECT_TRUE(window->Circle().isHidden());  // the explanation rings the answer itself
+    const TExplanationOverlay* overlay = window->Sudoku().ExplanationOverlay();
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_TRUE(overlay->isVisible());
+    const int steps = panel.Walk()->Count();
+    EXPECT_EQ(panel.StepCaption(), QStringLiteral("手順 1 / %1　step 1 of %1").arg(steps));
+    EXPECT_FALSE(panel.BackButton().isEnabled());
+    // The keys walk it: right to the last step, left back one.
+    std::set<QString> sentences{panel.EnglishText()};
+    for (int i = 1; i < steps; ++i) {
+        QTest::keyClick(&panel, Qt::Key_Right);
+        sentences.insert(panel.EnglishText());
+    }
+    EXPECT_EQ(panel.Walk()->Index(), steps - 1);
+    EXPECT_FALSE(panel.ForwardButton().isEnabled());
+    EXPECT_EQ(overlay->Drawing().Circled,
+              (TCandidate{window->Round().ForcedMove().Col + 9 * window->Round().ForcedMove().Row,
+                          window->Round().ForcedMove().Digit}));
+    EXPECT_EQ(static_cast<int>(sentences.size()), steps);
+    QTest::mouseClick(&panel.BackButton(), Qt::LeftButton);
+    EXPECT_EQ(panel.Walk()->Index(), std::max(0, steps - 2));
+
+    QTest::keyClick(&panel, Qt::Key_Escape);
+    Settle();
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_FALSE(overlay->isVisible());
+    EXPECT_FALSE(window->WhyAction().isEnabled());
+    EXPECT_EQ(dialogOpenings, 2);  // closed, the player dialog comes
+    EXPECT_FALSE(window->Circle().isHidden());
+    EXPECT_EQ(board.Matrix(), matrix);
+    EXPECT_EQ(board.Histories().Count(), moves);
+    EXPECT_EQ(board.Histories().Floater(), floater);
+    EXPECT_EQ(window->CountdownLabel().text(), caption);
+    EXPECT_EQ(Player().Station, station);
+    EXPECT_EQ(SavedStation(), station);
+}
+
+TEST_F(RoundTest, ANewRoundStartedFromTheBandClearsTheExplanation) {
+    Open(2, 8);
+    PlayTheAnswer();
+    TExplanationPanel& panel = window->Explanation();
+    QTest::mouseClick(&panel.WhyButton(), Qt::LeftButton);
+    ASSERT_TRUE(panel.Explaining());
+    const int openings = dialogOpenings;
+    window->StartAction().trigger();
+    Settle();
+    EXPECT_EQ(window->Round().State(), TRoundState::Running);
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_FALSE(window->Sudoku().ExplanationOverlay()->isVisible());
+    EXPECT_FALSE(window->WhyAction().isEnabled());
+    EXPECT_EQ(dialogOpenings, openings);  // no player dialog in the new round's way
+}
+
+// The explanation panel and the board of a worked example, side by side as in the window.
+struct TExampleView {
+    QWidget frame;
+    TSudoku* board;
+    TExplanationPanel* panel;
+    bool closed = false;
+
+    explicit TExampleView(int technique) {
+        frame.resize(TForm1::kClientWidth, 480);
+        board = new TSudoku(&frame);
+        board->setGeometry(437, 0, 580, 480);
+        board->SetPaced(false);
+        panel = new TExplanationPanel(*board, &frame);
+        panel->setGeometry(0, 0, 437, 480);
+        panel->OnClosed = [this] { closed = true; };
+        frame.show();
+        board->Start();
+        const TWorkedExample example = WorkedExample(technique);
+        board->Board().LayOutPuzzle(example.Position);
+        board->Board().Fix();
+        std::string error;
+        panel->Offer(*MatrixFromText(example.Position, error), example.Explanation, technique);
+        Settle();
+    }
+};
+
+TEST(ExplanationPanel, ATrialIsOneStepThatOpensOntoItsOwnSteps) {
+    TExampleView view(9);
+    TExplanationPanel& panel = *view.panel;
+    EXPECT_TRUE(panel.Offered());
+    EXPECT_FALSE(panel.Explaining());
+    panel.Explain();  // what the window's why action does
+    ASSERT_TRUE(panel.Explaining());
+    ASSERT_TRUE(panel.OpenButton().isVisible());
+    EXPECT_FALSE(panel.LeaveButton().isVisible());
+    EXPECT_TRUE(panel.EnglishText().startsWith(QStringLiteral("If ")));
+    const TStep trial = panel.Walk()->Current();
+
+    QTest::mouseClick(&panel.OpenButton(), Qt::LeftButton);
+    EXPECT_TRUE(panel.StepCaption().contains(QStringLiteral("trial")));
+    EXPECT_TRUE(panel.LeaveButton().isVisible());
+    const std::vector<TCandidate>& supposed = view.board->ExplanationOverlay()->Drawing().Supposed;
+    EXPECT_NE(std::find(supposed.begin(), supposed.end(), TCandidate{trial.Cell, trial.Assumed}),
+              supposed.end());
+    while (panel.ForwardButton().isEnabled())
+        QTest::mouseClick(&panel.ForwardButton(), Qt::LeftButton);
+    EXPECT_TRUE(panel.StepCaption().contains(QStringLiteral("dead end")));
+
+    QTest::keyClick(&panel, Qt::Key_Up);  // leaves the trial, back on its step
+    EXPECT_EQ(panel.Walk()->OpenedTrial(), nullptr);
+    EXPECT_EQ(panel.Walk()->Index(), 0);
+    QTest::keyClick(&panel, Qt::Key_Right);
+    EXPECT_EQ(panel.Walk()->Index(), 1);
+    EXPECT_FALSE(view.closed);
+    QTest::mouseClick(&panel.CloseButton(), Qt::LeftButton);
+    EXPECT_TRUE(view.closed);
+    EXPECT_FALSE(view.board->ExplanationOverlay()->isVisible());
+}
+
+// Not a check: with EXPLANATION_SCREENSHOTS=DIR the window is saved while it explains a kind 1,
+// a kind 4 and a level 9 answer (run under Xvfb for the real X server's look).
+TEST_F(RoundTest, ScreenshotsOfExplanations) {
+    const QByteArray folder = qgetenv("EXPLANATION_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "EXPLANATION_SCREENSHOTS is not set";
+    struct TShot {
+        const char* Name;
+        int Level, Station;
+        std::function<bool(const TRound&)> Wanted;
+        int Page;  // -1: the last page
+    };
+    const std::vector<TShot> shots = {
+        {"explain-kind1", 0, 0, [](const TRound& r) { return r.PuzzleKind() == 1; }, -1},
+        {"explain-kind4", 2, 8,
+         [](const TRound& r) { return r.PuzzleKind() == 4 && r.AnswerTechnique() >= 4; }, 0},
+    };
+    for (const TShot& shot : shots) {
+        for (unsigned seed = 1; seed < 400; ++seed) {
+            dialogOpenings = 0;
+            Open(shot.Level, shot.Station, seed);
+            if (shot.Wanted(window->Round())) break;
+        }
+        ASSERT_TRUE(shot.Wanted(window->Round())) << shot.Name;
+        PlayTheAnswer();
+        TExplanationPanel& panel = window->Explanation();
+        window->WhyAction().trigger();
+        if (shot.Page < 0)
+            while (panel.Walk()->CanForward())
+                QTest::keyClick(&panel, Qt::Key_Right);
+        Settle();
+        const QString file = QString::fromLocal8Bit(folder) + "/" + shot.Name + ".png";
+        EXPECT_TRUE(window->grab().save(file)) << file.toStdString();
+        if (panel.Walk()->CanOpen()) {
+            QTest::keyClick(&panel, Qt::Key_Down);
+            QTest::keyClick(&panel, Qt::Key_Right);
+            Settle();
+            EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + "/" + shot.Name +
+                                            "-trial.png"));
+        }
+    }
+    // No made puzzle needs a trial: the level 9 answer is the worked example's.
+    TExampleView view(9);
+    view.panel->Explain();
+    Settle();
+    EXPECT_TRUE(view.frame.grab().save(QString::fromLocal8Bit(folder) + "/explain-level9.png"));
+    QTest::keyClick(view.panel, Qt::Key_Down);
+    QTest::keyClick(view.panel, Qt::Key_Right);
+    Settle();
+    EXPECT_TRUE(
+        view.frame.grab().save(QString::fromLocal8Bit(folder) + "/explain-level9-trial.png"));
 }
 
 TEST(SoundCues, EachCueItsSound) {

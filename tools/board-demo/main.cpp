@@ -3,7 +3,10 @@
 // way the player's mouse would draw it. The board stays playable until the window is closed.
 //
 //   senkaro-board-demo [--seed N] [--kind 1-6] [--screenshot FILE]
+//   senkaro-board-demo --example 1-9 [--screenshot FILE]
 //
+// With --example the board shows the worked example of a technique, explained at the first step
+// that uses the technique, as the game's explanation draws it (the help page's pictures).
 // With --screenshot the board is saved as a PNG once it is ready, and the program ends.
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,8 +15,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "board/explanation_drawing.h"
 #include "board/sudoku.h"
+#include "logic/explanation_walk.h"
+#include "logic/position_text.h"
 #include "logic/random.h"
+#include "logic/technique_examples.h"
 #include "logic/templates.h"
 #include "platform/fonts.h"
 
@@ -44,6 +51,27 @@ void CircleCell(TSudoku& board, TCell cell) {
               Qt::LeftButton, Qt::NoButton);
 }
 
+// The worked example laid out, walked to the first step of its own technique, and drawn.
+bool ShowExample(TSudoku& board, int technique) {
+    const TWorkedExample example = WorkedExample(technique);
+    std::string error;
+    const std::optional<TMatrix> position = MatrixFromText(example.Position, error);
+    if (!position || !example.Explanation.Explained()) return false;
+    board.Board().LayOutPuzzle(example.Position);
+    board.Fix();
+    TExplanationWalk walk(*position, example.Explanation);
+    while (walk.Current().Technique != technique && walk.CanForward())
+        walk.Forward();
+    // On the answer's own step its piece stands on the board, as after a round.
+    if (!walk.CanForward()) {
+        const TMove& answer = example.Explanation.Answer;
+        board.Board().PlacePiece(board.Board().NextFreePiece(answer.Digit), answer.Col, answer.Row,
+                                 false);
+    }
+    board.ShowExplanation(DrawingOf(walk));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -62,7 +90,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
                                               QStringLiteral("Save the board as a PNG and quit."),
                                               QStringLiteral("FILE"));
-    parser.addOptions({seedOption, kindOption, screenshotOption});
+    const QCommandLineOption exampleOption(
+        QStringLiteral("example"), QStringLiteral("A technique's worked example, 1-9, explained."),
+        QStringLiteral("T"));
+    parser.addOptions({seedOption, kindOption, screenshotOption, exampleOption});
     parser.process(app);
 
     QWidget window;
@@ -79,17 +110,25 @@ int main(int argc, char* argv[]) {
     const bool screenshot = parser.isSet(screenshotOption);
     board->SetPaced(!screenshot);
     board->OnStarted = [&] {
-        SeedProgramRandom(parser.value(seedOption).toULongLong());
-        TDrawnTemplate drawn = DrawTemplate(parser.value(kindOption).toInt(), ProgramRandom());
-        board->MakePuzzle(drawn.Text);
-        board->Fix();
-        TCell cell;
-        int digit = 0;
-        if (board->FindAnswer(cell, digit)) {
-            board->ShowCandidates(digit);
-            // The pen works only on an enabled board, as in a round.
-            board->setEnabled(true);
-            CircleCell(*board, cell);
+        if (parser.isSet(exampleOption)) {
+            if (!ShowExample(*board, parser.value(exampleOption).toInt())) {
+                qCritical("no worked example %s", qPrintable(parser.value(exampleOption)));
+                status = 2;
+                return;
+            }
+        } else {
+            SeedProgramRandom(parser.value(seedOption).toULongLong());
+            TDrawnTemplate drawn = DrawTemplate(parser.value(kindOption).toInt(), ProgramRandom());
+            board->MakePuzzle(drawn.Text);
+            board->Fix();
+            TCell cell;
+            int digit = 0;
+            if (board->FindAnswer(cell, digit)) {
+                board->ShowCandidates(digit);
+                // The pen works only on an enabled board, as in a round.
+                board->setEnabled(true);
+                CircleCell(*board, cell);
+            }
         }
         board->setEnabled(true);
         if (!screenshot) return;

@@ -1,0 +1,290 @@
+#include "journey/explanation_panel.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "board/explanation_drawing.h"
+#include "board/sudoku.h"
+#include "logic/explanation_text.h"
+#include "logic/technique_names.h"
+#include "platform/fonts.h"
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString TechniqueName(int technique) {
+    if (technique < 1 || technique > 9) return QString();
+    return QString::fromUtf8(TechniqueLevelNames[static_cast<std::size_t>(technique)].data(),
+                             static_cast<int>(TechniqueLevelNames[technique].size()));
+}
+
+QLabel* TextLabel(QWidget* parent, int pixels, bool bold, QColor colour) {
+    auto* label = new QLabel(parent);
+    QFont font(fonts::kWindowFace);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QString Swatch(QColor colour) {
+    return QStringLiteral("<span style=\"color:%1\">■</span>").arg(colour.name());
+}
+
+// What the board's marks mean, in the overlay's own colours.
+QString Legend() {
+    return Swatch(QColor(0xE8, 0xC0, 0x30)) + QStringLiteral(" 注目 unit　") +
+           Swatch(QColor(0x70, 0xB0, 0xF0)) + QStringLiteral(" 交わる crossing　") +
+           Swatch(QColor(0xF0, 0x70, 0x70)) + QStringLiteral(" 行き詰まり dead end<br>") +
+           QStringLiteral(
+               "<span style=\"color:#e07000\">□</span> 鍵のマス key cell　"
+               "<span style=\"color:#d01010\"><s>6</s></span> 消える候補 goes　"
+               "<span style=\"color:#4080c0\"><i>6</i></span> 仮に置く supposed　"
+               "<span style=\"color:#d01010\">◯</span> 置く placed");
+}
+
+QPushButton* Button(QWidget* parent, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setFocusPolicy(Qt::NoFocus);  // the panel takes the keys itself
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
+    : QFrame(parent), board_(board) {
+    setObjectName(QStringLiteral("explanationPanel"));
+    setFrameShape(QFrame::Box);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0xF7, 0xF1, 0xE1));
+    palette.setColor(QPalette::WindowText, QColor(0x6B, 0x4E, 0x2A));
+    setPalette(palette);
+    setFocusPolicy(Qt::StrongFocus);
+
+    title_ = TextLabel(this, 18, true, QColor(0x60, 0x20, 0x10));
+    answer_ = TextLabel(this, 15, false, Qt::black);
+    caption_ = TextLabel(this, 14, true, QColor(0x30, 0x30, 0x90));
+    stepTechnique_ = TextLabel(this, 13, false, QColor(0x60, 0x60, 0x60));
+    japanese_ = TextLabel(this, 16, false, Qt::black);
+    english_ = TextLabel(this, 14, false, QColor(0x30, 0x30, 0x30));
+
+    why_ = Button(this, QStringLiteral("なぜ？ why"));
+    continue_ = Button(this, QStringLiteral("つづける  continue"));
+    back_ = Button(this, QStringLiteral("◀ もどる back"));
+    forward_ = Button(this, QStringLiteral("すすむ next ▶"));
+    open_ = Button(this, QStringLiteral("ひらく open"));
+    leave_ = Button(this, QStringLiteral("試行を閉じる leave the trial"));
+    close_ = Button(this, QStringLiteral("とじる close"));
+
+    legend_ = new QLabel(this);
+    legend_->setTextFormat(Qt::RichText);
+    legend_->setWordWrap(true);
+    QFont legendFont(fonts::kWindowFace);
+    legendFont.setPixelSize(12);
+    legend_->setFont(legendFont);
+    legend_->setText(Legend());
+
+    auto* offerRow = new QHBoxLayout;
+    offerRow->addWidget(why_);
+    offerRow->addStretch();
+    offerRow->addWidget(continue_);
+    auto* stepRow = new QHBoxLayout;
+    stepRow->addWidget(back_);
+    stepRow->addWidget(forward_);
+    stepRow->addStretch();
+    stepRow->addWidget(open_);
+    stepRow->addWidget(leave_);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(close_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(8);
+    layout->addWidget(title_);
+    layout->addWidget(answer_);
+    layout->addSpacing(6);
+    layout->addWidget(caption_);
+    layout->addWidget(stepTechnique_);
+    layout->addWidget(japanese_);
+    layout->addWidget(english_);
+    layout->addStretch();
+    layout->addWidget(legend_);
+    layout->addLayout(offerRow);
+    layout->addLayout(stepRow);
+    layout->addLayout(closeRow);
+
+    connect(continue_, &QPushButton::clicked, this, [this] { Close(); });
+    connect(close_, &QPushButton::clicked, this, [this] { Close(); });
+    connect(back_, &QPushButton::clicked, this, [this] { Go(&TExplanationWalk::Back); });
+    connect(forward_, &QPushButton::clicked, this, [this] { Go(&TExplanationWalk::Forward); });
+    connect(open_, &QPushButton::clicked, this, [this] { Go(&TExplanationWalk::Open); });
+    connect(leave_, &QPushButton::clicked, this, [this] { Go(&TExplanationWalk::Leave); });
+    hide();
+}
+
+void TExplanationPanel::Offer(const TMatrix& position, TExplanation explanation,
+                              int answerTechnique) {
+    walk_.emplace(position, std::move(explanation));
+    answerTechnique_ = answerTechnique;
+    offered_ = true;
+    explaining_ = false;
+    ShowOffer();
+    show();
+    raise();
+    setFocus();
+}
+
+void TExplanationPanel::Explain() {
+    if (!offered_ || !CanExplain()) return;
+    // From the first step, however far an earlier look went.
+    while (walk_->CanLeave() || walk_->CanBack()) {
+        if (walk_->CanLeave())
+            walk_->Leave();
+        else
+            walk_->Back();
+    }
+    explaining_ = true;
+    ShowStep();
+    setFocus();
+}
+
+void TExplanationPanel::Close() {
+    if (!offered_) return;
+    Dismiss();
+    if (OnClosed) OnClosed();
+}
+
+void TExplanationPanel::Dismiss() {
+    offered_ = false;
+    explaining_ = false;
+    board_.HideExplanation();
+    hide();
+}
+
+QString TExplanationPanel::Title() const {
+    return title_->text();
+}
+QString TExplanationPanel::StepCaption() const {
+    return caption_->text();
+}
+QString TExplanationPanel::JapaneseText() const {
+    return japanese_->text();
+}
+QString TExplanationPanel::EnglishText() const {
+    return english_->text();
+}
+
+void TExplanationPanel::ShowOffer() {
+    const TExplanation& explanation = walk_->Explanation();
+    const int technique = explanation.Explained() ? explanation.Technique() : answerTechnique_;
+    title_->setText(TechniqueName(technique));
+    const QString cell = FromUtf8(CellName(explanation.Answer.Col + 9 * explanation.Answer.Row));
+    const QString digit = QString::number(explanation.Answer.Digit);
+    answer_->setText(
+        QStringLiteral("答えは %1 の %2 です。 The answer is %2 in %1.").arg(cell, digit));
+    caption_->clear();
+    stepTechnique_->clear();
+    if (CanExplain()) {
+        japanese_->setText(QStringLiteral("なぜこの一手なのか、盤の上で手順ごとに見られます。"));
+        english_->setText(
+            QStringLiteral("See on the board, step by step, why this move is forced."));
+    } else {
+        japanese_->setText(QStringLiteral("この答えには見せられる手順がありません。"));
+        english_->setText(QStringLiteral("There are no steps to show for this answer."));
+    }
+    legend_->setVisible(false);
+    why_->setVisible(true);
+    why_->setEnabled(CanExplain());
+    continue_->setVisible(true);
+    for (QPushButton* button : {back_, forward_, open_, leave_, close_})
+        button->setVisible(false);
+    board_.HideExplanation();
+}
+
+void TExplanationPanel::ShowStep() {
+    const TExplanationWalk& walk = *walk_;
+    const TStep& step = walk.Current();
+    const QString position = QString::number(walk.Index() + 1);
+    const QString count = QString::number(walk.Count());
+    if (const TStep* trial = walk.OpenedTrial()) {
+        const QString supposed =
+            QStringLiteral("%1 = %2").arg(FromUtf8(CellName(trial->Cell))).arg(trial->Assumed);
+        caption_->setText(
+            walk.AtDeadEnd()
+                ? QStringLiteral("試行 %1：行き詰まり　trial %1: dead end").arg(supposed)
+                : QStringLiteral("試行 %1：手順 %2 / %3　trial %1: step %2 of %3")
+                      .arg(supposed, position, count));
+    } else {
+        caption_->setText(QStringLiteral("手順 %1 / %2　step %1 of %2").arg(position, count));
+    }
+    stepTechnique_->setText(TechniqueName(step.Technique));
+    japanese_->setText(FromUtf8(StepSentence(step, TLanguage::Japanese)));
+    english_->setText(FromUtf8(StepSentence(step, TLanguage::English)));
+
+    legend_->setVisible(true);
+    why_->setVisible(false);
+    continue_->setVisible(false);
+    for (QPushButton* button : {back_, forward_, close_})
+        button->setVisible(true);
+    back_->setEnabled(walk.CanBack());
+    forward_->setEnabled(walk.CanForward());
+    open_->setVisible(walk.CanOpen());
+    leave_->setVisible(walk.CanLeave());
+    board_.ShowExplanation(DrawingOf(walk));
+}
+
+void TExplanationPanel::Go(void (TExplanationWalk::*move)()) {
+    if (!Explaining()) return;
+    ((*walk_).*move)();
+    ShowStep();
+}
+
+void TExplanationPanel::keyPressEvent(QKeyEvent* event) {
+    if (!offered_) return QFrame::keyPressEvent(event);
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            Close();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!explaining_) {
+                Close();
+                return;
+            }
+            Go(&TExplanationWalk::Forward);
+            return;
+        case Qt::Key_Right:
+        case Qt::Key_PageDown:
+        case Qt::Key_Space:
+            Go(&TExplanationWalk::Forward);
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_PageUp:
+            Go(&TExplanationWalk::Back);
+            return;
+        case Qt::Key_Down:
+            Go(&TExplanationWalk::Open);
+            return;
+        case Qt::Key_Up:
+            Go(&TExplanationWalk::Leave);
+            return;
+        default:
+            QFrame::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,82 @@
+// The panel that tells why a round's answer is forced. After a judged round it offers the
+// explanation over the journey's side of the window: the technique's name, the answer, and
+// the choice between "なぜ？ why" and continuing straight away. Asked why, it walks through the
+// steps, one sentence each in Japanese and English, while the board draws each step; a trial
+// can be opened and closed again. Closing it (or continuing) raises OnClosed, once.
+//
+// The board's model is never touched: the explanation is drawn over the pieces only.
+#pragma once
+
+#include <QFrame>
+#include <functional>
+#include <optional>
+
+#include "logic/explanation.h"
+#include "logic/explanation_walk.h"
+#include "logic/matrix.h"
+
+class QLabel;
+class QPushButton;
+class TSudoku;
+
+class TExplanationPanel final : public QFrame {
+  public:
+    TExplanationPanel(TSudoku& board, QWidget* parent);
+
+    // Shown after a judged round: the position the round began with and its explanation;
+    // the technique the answer's search needed names an answer that has no steps.
+    void Offer(const TMatrix& position, TExplanation explanation, int answerTechnique);
+    bool Offered() const { return offered_; }
+    bool CanExplain() const { return walk_ && walk_->Count() > 0; }
+    // The steps, from the first; the board draws them. Does nothing unless offered.
+    void Explain();
+    bool Explaining() const { return offered_ && explaining_; }
+    // Hides the panel and the board's drawing and raises OnClosed.
+    void Close();
+    // Hides it without raising OnClosed: a new round has begun.
+    void Dismiss();
+    std::function<void()> OnClosed;
+
+    // What tests read and press.
+    const TExplanationWalk* Walk() const { return walk_ ? &*walk_ : nullptr; }
+    QPushButton& WhyButton() { return *why_; }
+    QPushButton& ContinueButton() { return *continue_; }
+    QPushButton& BackButton() { return *back_; }
+    QPushButton& ForwardButton() { return *forward_; }
+    QPushButton& OpenButton() { return *open_; }
+    QPushButton& LeaveButton() { return *leave_; }
+    QPushButton& CloseButton() { return *close_; }
+    QString Title() const;
+    QString StepCaption() const;
+    QString JapaneseText() const;
+    QString EnglishText() const;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void ShowOffer();
+    void ShowStep();
+    void Go(void (TExplanationWalk::*move)());
+
+    TSudoku& board_;
+    std::optional<TExplanationWalk> walk_;
+    int answerTechnique_ = 0;
+    bool offered_ = false;
+    bool explaining_ = false;
+
+    QLabel* title_;
+    QLabel* answer_;
+    QLabel* caption_;
+    QLabel* stepTechnique_;
+    QLabel* japanese_;
+    QLabel* english_;
+    QLabel* legend_;
+    QPushButton* why_;
+    QPushButton* continue_;
+    QPushButton* back_;
+    QPushButton* forward_;
+    QPushButton* open_;
+    QPushButton* leave_;
+    QPushButton* close_;
+};
