@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-ipafont-gothic fonts-ipafont-mincho fonts-kouzan-mouhitsu
   xvfb xauth xdotool x11-utils imagemagick time faketime
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

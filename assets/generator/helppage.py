@@ -606,6 +606,11 @@ def build(pictures):
         " started from; starting it from another folder gives another record. A damaged file"
         " that cannot be read is kept beside it as <strong>senkaro.ini.damaged</strong>, and the"
         " game starts a fresh record.</p>\n")
+    add("<p>デスクトップのメニューから起動したときは、<strong>~/.local/share/senkaro/</strong>"
+        "（XDG_DATA_HOME があれば <strong>$XDG_DATA_HOME/senkaro/</strong>）がそのフォルダーです。"
+        ' <span class="en">Started from the desktop menu, that folder is'
+        " <strong>~/.local/share/senkaro/</strong> (or <strong>$XDG_DATA_HOME/senkaro/</strong>);"
+        " from a terminal it is the current folder.</span></p>\n")
     add("</main>\n<footer>千花路五十三次 巡数 一人旅 — よい旅を。 Have a good journey.</footer>\n"
         "</body>\n</html>\n")
     return "".join(p)

@@ -1,10 +1,10 @@
 // The game program. It takes nothing from the command line; the players live in senkaro.ini in
 // the folder the game is started from.
 #include <QApplication>
-#include <QDir>
 #include <iostream>
 
 #include "journey/dialogs.h"
+#include "journey/help_document.h"
 #include "journey/main_window.h"
 #include "platform/beep.h"
 #include "platform/clock.h"
@@ -24,8 +24,7 @@ int main(int argc, char* argv[]) {
     services.Clock = &clock;
     services.Beep = &beep;
     services.Opener = &opener;
-    services.HelpFile =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("senkaro.html"));
+    services.HelpFile = DefaultHelpFile();
 
     // The dialogs and the sound player need the window as their parent; they die before it.
     TQtDialogs dialogs(nullptr, QStringLiteral("千花路五十三次 巡数 一人旅"));

@@ -7,8 +7,17 @@
 #include "journey/dialogs.h"
 #include "platform/document_opener.h"
 
+QString HelpFileFor(const QString& programFolder) {
+    const QDir folder(programFolder);
+    const QString beside = folder.filePath(QStringLiteral("senkaro.html"));
+    if (QFileInfo::exists(beside)) return beside;
+    const QString installed =
+        QDir::cleanPath(folder.filePath(QStringLiteral("../share/senkaro/senkaro.html")));
+    return QFileInfo::exists(installed) ? installed : beside;
+}
+
 QString DefaultHelpFile() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("senkaro.html"));
+    return HelpFileFor(QCoreApplication::applicationDirPath());
 }
 
 void OpenHelpDocument(const QString& fileName, TDialogs& dialogs, TDocumentOpener* opener) {

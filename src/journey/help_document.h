@@ -6,7 +6,12 @@
 class TDialogs;
 class TDocumentOpener;
 
-// "senkaro.html" beside the program.
+// Where the help page "senkaro.html" lies for a program in the folder: beside it (a build
+// tree), else in share/senkaro/ beside the program's folder (an install, /usr/games next to
+// /usr/share/senkaro, wherever its root is). When it is in neither, the first place, so the
+// message names where it was looked for.
+QString HelpFileFor(const QString& programFolder);
+// The help page of the running program.
 QString DefaultHelpFile();
 
 void OpenHelpDocument(const QString& fileName, TDialogs& dialogs, TDocumentOpener* opener);

@@ -47,7 +47,7 @@ struct TServices {
     TDocumentOpener* Opener = nullptr;
     TBeep* Beep = nullptr;
     std::string DataFile = kUsersFileName;  // in the folder the game was started from
-    QString HelpFile;                       // "senkaro.html" beside the program
+    QString HelpFile;                       // empty: DefaultHelpFile()
 };
 
 class TForm1 final : public QWidget, private TPlayerDialogHost {

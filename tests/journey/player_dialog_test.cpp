@@ -2,6 +2,7 @@
 // arrival) and the help page.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include "board/sudoku.h"
 #include "journey/character_dialog.h"
 #include "journey/fake_dialogs.h"
+#include "journey/help_document.h"
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
 #include "journey/round_rules.h"
@@ -257,4 +259,24 @@ TEST_F(DialogTest, HelpMessages) {
     opener.associated = true;
     window->HelpAction().trigger();
     EXPECT_EQ(opener.opened, std::vector<QString>{HelpFile()});
+}
+
+TEST(HelpDocument, IsFoundBesideTheProgramOrWhereAnInstallPutsIt) {
+    // A tree like an unpacked package: root/usr/games/senkaro, root/usr/share/senkaro/.
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("usr/games")));
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("usr/share/senkaro")));
+    const QString games = root.filePath(QStringLiteral("usr/games"));
+    const QString beside = games + QStringLiteral("/senkaro.html");
+    const QString installed = root.filePath(QStringLiteral("usr/share/senkaro/senkaro.html"));
+    const auto touch = [](const QString& name) {
+        QFile file(name);
+        return file.open(QIODevice::WriteOnly);
+    };
+
+    EXPECT_EQ(HelpFileFor(games), beside);  // nowhere: the message names the first place
+    ASSERT_TRUE(touch(installed));
+    EXPECT_EQ(HelpFileFor(games), installed);
+    ASSERT_TRUE(touch(beside));
+    EXPECT_EQ(HelpFileFor(games), beside);  // a build tree's page wins
 }

@@ -58,4 +58,5 @@ status=0
 "$tool" frobnicate 2> err || status=$?
 [[ $status -ne 0 ]] && grep -q "unknown command" err || fail "an unknown command"
 "$tool" --help | grep -q "encode IN OUT" || fail "help"
+"$tool" --version | grep -Eqx "senkaro-data [0-9]+\.[0-9]+\.[0-9]+" || fail "version"
 echo "senkaro-data: all checks passed"

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "senkaro_version.h"
 #include "storage/delta_code.h"
 #include "storage/file_system.h"
 #include "storage/text_form.h"
@@ -29,6 +30,7 @@ void PrintHelp(std::ostream& out) {
            "  decode IN OUT   decode the container IN into the bytes OUT\n"
            "  show FILE       print the text of the data file FILE as UTF-8\n"
            "  --help          this text\n"
+           "  --version       the program's version\n"
            "Exit status: 0 done, 1 usage or file error, 2 a container that does not decode\n"
            "or fails its check.\n";
 }
@@ -99,6 +101,10 @@ int Show(const std::string& name) {
 int Run(const std::vector<std::string>& args) {
     if (args.size() == 1 && args[0] == "--help") {
         PrintHelp(std::cout);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "senkaro-data " SENKARO_VERSION "\n";
         return 0;
     }
     const std::string command = args.empty() ? "" : args[0];

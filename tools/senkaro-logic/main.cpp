@@ -11,6 +11,7 @@
 #include "explain.h"
 #include "inspect.h"
 #include "puzzles.h"
+#include "senkaro_version.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ void PrintHelp(std::ostream& out) {
         out << "  " << command.usage << "\n      " << command.summary << "\n";
     }
     out << "  --help\n      this text\n"
+           "  --version\n      the program's version\n"
            "\n"
            "A position is one line of 81 characters \"0\"-\"9\", row by row from the top left\n"
            "(\"0\" = empty cell); blank lines are skipped. A move is {\"col\", \"row\", "
@@ -109,6 +111,10 @@ int main(int argc, char* argv[]) {
     const std::string_view name = args[0];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintHelp(std::cout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::cout << "senkaro-logic " SENKARO_VERSION "\n";
         return 0;
     }
     for (const TCommand& command : kCommands) {
