@@ -7,7 +7,7 @@
 namespace {
 
 bool HasCandidate(const TMatrix& m, int cell, int digit) {
-    return m.ValueAt(cell) == 0 && (m.CandidatesAt(cell) & (1 << (digit - 1))) != 0;
+    return m.ValueAt(cell) == 0 && m.HasCandidate(cell % 9, cell / 9, digit);
 }
 
 void AddCandidate(TExplanationDrawing& d, TCandidate candidate) {

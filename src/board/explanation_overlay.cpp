@@ -6,11 +6,7 @@
 
 namespace {
 
-constexpr QColor kKeyCellColour{0xE0, 0x70, 0x00};
-constexpr QColor kCandidateColour{0x30, 0x30, 0x90};
-constexpr QColor kSupposedColour{0x40, 0x80, 0xC0};
-constexpr QColor kArrowColour{0x20, 0x60, 0xD0};
-constexpr QColor kRingColour{0xD0, 0x10, 0x10};
+using C = TExplanationColours;
 
 QFont SmallFont(const QFont& boardFont) {
     QFont font = boardFont;
@@ -44,19 +40,6 @@ void DrawArrow(QPainter& painter, QPointF from, QPointF to) {
 }
 
 }  // namespace
-
-QColor TExplanationOverlay::UnitShade() {
-    return {0xFF, 0xD8, 0x40, 110};
-}
-QColor TExplanationOverlay::CrossingShade() {
-    return {0x60, 0xB0, 0xFF, 80};
-}
-QColor TExplanationOverlay::DeadEndShade() {
-    return {0xFF, 0x30, 0x30, 90};
-}
-QColor TExplanationOverlay::StruckColour() {
-    return {0xD0, 0x10, 0x10};
-}
 
 TExplanationOverlay::TExplanationOverlay(QWidget* board) : QWidget(board) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -95,13 +78,13 @@ void TExplanationOverlay::paintEvent(QPaintEvent*) {
 
     for (std::size_t i = 0; i < d.Shaded.size(); ++i) {
         const bool dead = d.DeadEnd && !d.DeadEnd->IsCell() && d.Shaded[i] == d.DeadEnd->Unit;
-        const QColor shade = dead ? DeadEndShade() : i == 0 ? UnitShade() : CrossingShade();
+        const QColor shade = dead ? C::DeadEnd : i == 0 ? C::Unit : C::Crossing;
         for (const int cell : CellsOf(d.Shaded[i]))
             painter.fillRect(CellRect(cell).adjusted(1, 1, 0, 0), shade);
     }
 
     painter.setFont(SupposedFont(font()));
-    painter.setPen(kSupposedColour);
+    painter.setPen(C::Supposed);
     for (const TCandidate& c : d.Supposed)
         painter.drawText(CellRect(c.Cell), Qt::AlignCenter, QString::number(c.Digit));
 
@@ -110,28 +93,28 @@ void TExplanationOverlay::paintEvent(QPaintEvent*) {
         const bool struck = std::find(d.Struck.begin(), d.Struck.end(), c) != d.Struck.end();
         const QRect slot(geometry_.MarkOrigin({c.Cell % 9, c.Cell / 9}, c.Digit) - QPoint(1, 1),
                          QSize(14, 14));
-        painter.setPen(struck ? StruckColour() : kCandidateColour);
+        painter.setPen(struck ? C::Struck : C::Candidate);
         painter.drawText(slot, Qt::AlignCenter, QString::number(c.Digit));
         if (struck) {
-            painter.setPen(QPen(StruckColour(), 1.6));
+            painter.setPen(QPen(C::Struck, 1.6));
             painter.drawLine(slot.bottomLeft() + QPoint(1, -1), slot.topRight() + QPoint(-1, 1));
         }
     }
 
-    painter.setPen(QPen(kKeyCellColour, 3));
+    painter.setPen(QPen(C::KeyCell, 3));
     painter.setBrush(Qt::NoBrush);
     for (const int cell : d.Outlined) {
         const bool dead = d.DeadEnd && d.DeadEnd->IsCell() && d.DeadEnd->Cell == cell;
-        painter.setPen(QPen(dead ? StruckColour() : kKeyCellColour, 3));
+        painter.setPen(QPen(dead ? C::Struck : C::KeyCell, 3));
         painter.drawRect(CellRect(cell).adjusted(2, 2, -1, -1));
     }
 
-    painter.setPen(QPen(kArrowColour, 2.5));
+    painter.setPen(QPen(C::Arrow, 2.5));
     for (const TExplanationArrow& arrow : d.Arrows)
         DrawArrow(painter, CellCentre(arrow.From), CellCentre(arrow.To));
 
     if (d.Circled) {
-        painter.setPen(QPen(kRingColour, 3));
+        painter.setPen(QPen(C::Ring, 3));
         const QRect cell = CellRect(d.Circled->Cell);
         const int side = std::min(cell.width(), cell.height()) - 4;
         painter.drawEllipse(QRect(QPoint(0, 0), QSize(side, side))

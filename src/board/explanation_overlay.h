@@ -12,6 +12,20 @@
 #include "board/board_geometry.h"
 #include "board/explanation_drawing.h"
 
+// The colours of the explanation's marks, for the board and for the legend beside it. Shades are
+// translucent: they lie over the pieces.
+struct TExplanationColours {
+    static constexpr QColor Unit{0xFF, 0xD8, 0x40, 110};
+    static constexpr QColor Crossing{0x60, 0xB0, 0xFF, 80};
+    static constexpr QColor DeadEnd{0xFF, 0x30, 0x30, 90};
+    static constexpr QColor KeyCell{0xE0, 0x70, 0x00};
+    static constexpr QColor Candidate{0x30, 0x30, 0x90};
+    static constexpr QColor Struck{0xD0, 0x10, 0x10};
+    static constexpr QColor Supposed{0x40, 0x80, 0xC0};
+    static constexpr QColor Arrow{0x20, 0x60, 0xD0};
+    static constexpr QColor Ring{0xD0, 0x10, 0x10};
+};
+
 class TExplanationOverlay final : public QWidget {
   public:
     explicit TExplanationOverlay(QWidget* board);
@@ -20,12 +34,6 @@ class TExplanationOverlay final : public QWidget {
     void SetGeometry(const TBoardGeometry& geometry, QColor background);
     void Show(TExplanationDrawing drawing);
     const TExplanationDrawing& Drawing() const { return drawing_; }
-
-    // The colours, for tests that look at pixels.
-    static QColor UnitShade();
-    static QColor CrossingShade();
-    static QColor DeadEndShade();
-    static QColor StruckColour();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "board/explanation_drawing.h"
+#include "board/explanation_overlay.h"
 #include "board/sudoku.h"
 #include "logic/explanation_text.h"
 #include "logic/technique_names.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-QString FromUtf8(const std::string& text) {
+QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
@@ -39,20 +40,23 @@ QLabel* TextLabel(QWidget* parent, int pixels, bool bold, QColor colour) {
     return label;
 }
 
-QString Swatch(QColor colour) {
-    return QStringLiteral("<span style=\"color:%1\">■</span>").arg(colour.name());
+QString Coloured(QColor colour, const QString& text) {
+    colour.setAlpha(255);
+    return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour.name(), text);
 }
 
-// What the board's marks mean, in the overlay's own colours.
+// What the board's marks mean, in the board's own colours.
 QString Legend() {
-    return Swatch(QColor(0xE8, 0xC0, 0x30)) + QStringLiteral(" 注目 unit　") +
-           Swatch(QColor(0x70, 0xB0, 0xF0)) + QStringLiteral(" 交わる crossing　") +
-           Swatch(QColor(0xF0, 0x70, 0x70)) + QStringLiteral(" 行き詰まり dead end<br>") +
-           QStringLiteral(
-               "<span style=\"color:#e07000\">□</span> 鍵のマス key cell　"
-               "<span style=\"color:#d01010\"><s>6</s></span> 消える候補 goes　"
-               "<span style=\"color:#4080c0\"><i>6</i></span> 仮に置く supposed　"
-               "<span style=\"color:#d01010\">◯</span> 置く placed");
+    using C = TExplanationColours;
+    const QString square = QStringLiteral("■");
+    return Coloured(C::Unit, square) + QStringLiteral(" 注目 unit　") +
+           Coloured(C::Crossing, square) + QStringLiteral(" 交わる crossing　") +
+           Coloured(C::DeadEnd, square) + QStringLiteral(" 行き詰まり dead end<br>") +
+           Coloured(C::KeyCell, QStringLiteral("□")) + QStringLiteral(" 鍵のマス key cell　") +
+           Coloured(C::Struck, QStringLiteral("<s>6</s>")) + QStringLiteral(" 消える候補 goes　") +
+           Coloured(C::Supposed, QStringLiteral("<i>6</i>")) +
+           QStringLiteral(" 仮に置く supposed　") + Coloured(C::Ring, QStringLiteral("◯")) +
+           QStringLiteral(" 置く placed");
 }
 
 QPushButton* Button(QWidget* parent, const QString& text) {
@@ -153,12 +157,7 @@ void TExplanationPanel::Offer(const TMatrix& position, TExplanation explanation,
 void TExplanationPanel::Explain() {
     if (!offered_ || !CanExplain()) return;
     // From the first step, however far an earlier look went.
-    while (walk_->CanLeave() || walk_->CanBack()) {
-        if (walk_->CanLeave())
-            walk_->Leave();
-        else
-            walk_->Back();
-    }
+    walk_->Rewind();
     explaining_ = true;
     ShowStep();
     setFocus();
@@ -194,7 +193,7 @@ void TExplanationPanel::ShowOffer() {
     const TExplanation& explanation = walk_->Explanation();
     const int technique = explanation.Explained() ? explanation.Technique() : answerTechnique_;
     title_->setText(TechniqueName(technique));
-    const QString cell = FromUtf8(CellName(explanation.Answer.Col + 9 * explanation.Answer.Row));
+    const QString cell = Text(CellName(explanation.Answer.Col + 9 * explanation.Answer.Row));
     const QString digit = QString::number(explanation.Answer.Digit);
     answer_->setText(
         QStringLiteral("答えは %1 の %2 です。 The answer is %2 in %1.").arg(cell, digit));
@@ -224,7 +223,7 @@ void TExplanationPanel::ShowStep() {
     const QString count = QString::number(walk.Count());
     if (const TStep* trial = walk.OpenedTrial()) {
         const QString supposed =
-            QStringLiteral("%1 = %2").arg(FromUtf8(CellName(trial->Cell))).arg(trial->Assumed);
+            QStringLiteral("%1 = %2").arg(Text(CellName(trial->Cell))).arg(trial->Assumed);
         caption_->setText(
             walk.AtDeadEnd()
                 ? QStringLiteral("試行 %1：行き詰まり　trial %1: dead end").arg(supposed)
@@ -234,8 +233,8 @@ void TExplanationPanel::ShowStep() {
         caption_->setText(QStringLiteral("手順 %1 / %2　step %1 of %2").arg(position, count));
     }
     stepTechnique_->setText(TechniqueName(step.Technique));
-    japanese_->setText(FromUtf8(StepSentence(step, TLanguage::Japanese)));
-    english_->setText(FromUtf8(StepSentence(step, TLanguage::English)));
+    japanese_->setText(Text(StepSentence(step, TLanguage::Japanese)));
+    english_->setText(Text(StepSentence(step, TLanguage::English)));
 
     legend_->setVisible(true);
     why_->setVisible(false);

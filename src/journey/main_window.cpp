@@ -296,9 +296,7 @@ void TForm1::acPenColorExecute() {
 
 void TForm1::acOpenDlgExecute() {
     // Chosen straight from the band, the dialog takes the explanation's place.
-    explanation_->Dismiss();
-    actions_.acWhy->setEnabled(false);
-    ShowCircleAgain();
+    PutExplanationAway();
     // Under the level name, near the left edge of the screen.
     const QLabel& level = journey_->LevelLabel();
     form2_->move(80, level.mapToGlobal(QPoint(0, level.height())).y() + 12);

@@ -124,6 +124,8 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     void acWhyExecute();
     // The explanation closed, or passed over: the player dialog comes as it used to.
     void ExplanationClosed();
+    // Hides the explanation without opening anything, and shows the judged piece's circle.
+    void PutExplanationAway();
 
     // --- Rounds (main_window_round.cpp) ---------------------------------------------------
     void acStartExecute();
@@ -147,8 +149,6 @@ class TForm1 final : public QWidget, private TPlayerDialogHost {
     void ShowRoundActions(TActionsFor state);
     void LayCircleOver(int pieceIndex);
     void TakeCircleBack();
-    // The circle over the judged piece, hidden while the explanation is shown.
-    void ShowCircleAgain();
     std::int64_t Now() const;
 
     TServices services_;

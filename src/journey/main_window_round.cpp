@@ -88,8 +88,7 @@ void TForm1::acStartExecute() {
 void TForm1::StartRound(int kind) {
     if (!round_.BeginMaking(kind)) return;
     const TBusyCursor busy;
-    explanation_->Dismiss();
-    actions_.acWhy->setEnabled(false);
+    PutExplanationAway();
     TakeCircleBack();
     sudoku_->ClearHintLayer();
     TDrawnTemplate drawn = DrawTemplate(kind, ProgramRandom());
@@ -214,21 +213,22 @@ void TForm1::EndRound(bool success, const QString& message) {
 }
 
 void TForm1::acWhyExecute() {
-    if (!explanation_->Offered() || round_.Active()) return;
+    if (!explanation_->Offered()) return;
     // The explanation rings the answer itself, on its own step.
     imMaru_->hide();
     explanation_->Explain();
 }
 
-void TForm1::ShowCircleAgain() {
+void TForm1::PutExplanationAway() {
+    explanation_->Dismiss();
+    actions_.acWhy->setEnabled(false);
+    // The circle over the judged piece, if it lies on one, shows again.
     if (imMaru_->parentWidget() != this) imMaru_->show();
 }
 
 void TForm1::ExplanationClosed() {
-    actions_.acWhy->setEnabled(false);
-    ShowCircleAgain();
-    if (closing_ || round_.Active()) return;
-    actions_.acOpenDlg->trigger();
+    PutExplanationAway();
+    if (!closing_) actions_.acOpenDlg->trigger();
 }
 
 void TForm1::RecordRound(TRoundResult result) {

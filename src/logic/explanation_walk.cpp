@@ -62,6 +62,12 @@ void TExplanationWalk::Leave() {
     Recompute();
 }
 
+void TExplanationWalk::Rewind() {
+    index_ = 0;
+    opened_ = false;
+    Recompute();
+}
+
 void TExplanationWalk::Recompute() {
     // Every step holds on the candidates its predecessors leave, so playing them is enough.
     before_ = position_;

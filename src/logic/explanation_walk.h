@@ -42,6 +42,8 @@ class TExplanationWalk {
     void Forward();
     void Open();
     void Leave();
+    // Back to the first step, outside any trial.
+    void Rewind();
 
   private:
     void Recompute();
