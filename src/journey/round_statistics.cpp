@@ -2,8 +2,14 @@
 
 #include <algorithm>
 
-TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records) {
+int JourneysFinished(int level, int station) {
+    return std::clamp(level, 0, 2) + (station >= 54 ? 1 : 0);
+}
+
+TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records, int level,
+                                    int station) {
     TPlayerStatistics s;
+    s.JourneysFinished = JourneysFinished(level, station);
     std::array<std::vector<std::int64_t>, 7> times;
     int run = 0;
     for (const TRoundRecord& r : records) {
@@ -17,7 +23,6 @@ TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records) {
         s.LongestRun = std::max(s.LongestRun, run);
         if (!ok) continue;
         times[static_cast<std::size_t>(r.Kind)].push_back(r.Ms);
-        if (r.Station == 53) ++s.JourneysFinished;
     }
     s.CurrentRun = run;
     for (std::size_t kind = 1; kind < times.size(); ++kind) {

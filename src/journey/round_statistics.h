@@ -32,10 +32,17 @@ struct TPlayerStatistics {
     std::array<TKindTimes, 7> PerKind{};    // kinds 1-6; 0 unused
     int CurrentRun = 0;                     // successes since the last failure
     int LongestRun = 0;
-    int JourneysFinished = 0;  // successes from station 53, so arriving at the destination
+    int JourneysFinished = 0;  // from the player's own level and station
 };
 
-TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records);
+// The statistics of a player's records (oldest first); the journeys finished come from where
+// the player stands, so they are right without records too.
+TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records, int level,
+                                    int station);
+
+// Every level below the player's was a journey finished at Kyoto; so is the current one once
+// the player stands there.
+int JourneysFinished(int level, int station);
 
 struct TChartPoint {
     double X;

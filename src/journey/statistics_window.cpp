@@ -149,7 +149,7 @@ TStatisticsWindow::TStatisticsWindow(QWidget* parent) : QDialog(parent) {
 void TStatisticsWindow::ShowPlayer(const QString& name, const std::vector<TRoundRecord>& records,
                                    int level, int stationNow) {
     setWindowTitle(QStringLiteral("記録 records — %1").arg(name));
-    statistics_ = ComputeStatistics(records);
+    statistics_ = ComputeStatistics(records, level, stationNow);
     summary_->setText(SummaryHtml(statistics_));
     while (charts_->count() > 0) {
         QWidget* page = charts_->widget(0);

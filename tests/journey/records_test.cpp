@@ -91,7 +91,7 @@ TEST(RoundStatistics, FromAFixedListOfRounds) {
         Round(1, 0, 4, 4, R::Timeout, 64000), Round(1, 0, 4, 5, R::GaveUp, 70000),
         Round(1, 0, 4, 4, R::Ok, 50000),      Round(1, 1, 2, 2, R::Ok, 60000),
     };
-    const TPlayerStatistics s = ComputeStatistics(rounds);
+    const TPlayerStatistics s = ComputeStatistics(rounds, 1, 2);
     EXPECT_EQ(s.All, (TTally{9, 6}));
     EXPECT_EQ(s.PerLevel[0], (TTally{5, 4}));
     EXPECT_EQ(s.PerLevel[1], (TTally{4, 2}));
@@ -121,5 +121,20 @@ TEST(RoundStatistics, FromAFixedListOfRounds) {
     for (const TChartPoint& p : stations)
         ys.push_back(p.Y);
     EXPECT_EQ(ys, (std::vector<double>{0, 0, 0, 1, 2}));
-    EXPECT_EQ(ComputeStatistics({}).All, TTally{});
+    EXPECT_EQ(ComputeStatistics({}, 0, 0).All, TTally{});
+}
+
+TEST(RoundStatistics, JourneysFinishedComeFromWhereThePlayerStands) {
+    struct Case {
+        int level, station, finished;
+    };
+    // Without records: a file from before records were kept, or an arrival lost to a round
+    // played at the destination (the records then count a success from 53 that no longer
+    // stands).
+    const std::vector<TRoundRecord> lostArrival = {Round(0, 53, 2, 2, R::Ok, 1000),
+                                                   Round(0, 54, 2, 2, R::Wrong, 1000)};
+    for (const Case& c : {Case{0, 0, 0}, Case{0, 54, 1}, Case{1, 0, 1}, Case{2, 54, 3}}) {
+        EXPECT_EQ(ComputeStatistics({}, c.level, c.station).JourneysFinished, c.finished);
+    }
+    EXPECT_EQ(ComputeStatistics(lostArrival, 0, 53).JourneysFinished, 0);
 }
