@@ -19,9 +19,7 @@ void BM_MakeRound(benchmark::State& state) {
         std::string text = DrawTemplate(kind, ProgramRandom()).Text;
         board.MakePuzzle(text);
         board.Fix();
-        TCell cell;
-        int digit = 0;
-        benchmark::DoNotOptimize(board.FindAnswer(cell, digit));
+        benchmark::DoNotOptimize(board.FindAnswer());
     }
 }
 BENCHMARK(BM_MakeRound)

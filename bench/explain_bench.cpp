@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,8 @@ const std::vector<TMadePuzzle>& MadePuzzles() {
             std::string text = DrawTemplate(kind, ProgramRandom()).Text;
             board.MakePuzzle(text);
             board.Fix();
-            TCell cell;
-            int digit = 0;
-            if (board.FindAnswer(cell, digit))
-                made.push_back({kind, board.Matrix(), {cell.Col, cell.Row, digit}});
+            if (const std::optional<TFoundAnswer> answer = board.FindAnswer())
+                made.push_back({kind, board.Matrix(), answer->Move});
         }
         return made;
     }();

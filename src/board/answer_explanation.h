@@ -8,6 +8,5 @@
 
 class TBoard;
 
-// Nothing when the board has no answer. The board is left as it was, CurrentTechnique
-// included.
-std::optional<TExplanation> ExplainAnswer(TBoard& board);
+// Nothing when the board has no answer.
+std::optional<TExplanation> ExplainAnswer(const TBoard& board);

@@ -1,3 +1,5 @@
+// The board's model: pieces on cells and in stacks, the move rule, recording, undo and redo.
+// The solver lives in board_solver.cpp, the puzzles and their answer in puzzle_maker.cpp.
 #include "board/board.h"
 
 TBoard::TBoard() {
@@ -40,7 +42,7 @@ bool TBoard::PlacePiece(int index, int col, int row, bool record, TMoveOrigin or
     matrix_.SetValue(col, row, p.Digit());
     if (record) histories_.Add(index, from, {col, row}, currentTechnique_);
     StandPiece(index, col, row);
-    if (record && OnChanged) OnChanged(origin);
+    if (record && OnChanged) OnChanged({index, {col, row, p.Digit()}, origin});
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The board's model: the position, the 81 number pieces, the move history and the move rule.
-// It draws nothing and needs no QApplication; the board widget owns one, draws what it says and
-// turns mouse input into its calls. What the screen must do is told to a TBoardView.
+// It draws nothing and needs no QApplication; whoever plays owns one, and the board widget draws
+// what it says and turns mouse input into its calls. What the screen must do is told to a
+// TBoardView.
 //
 // Conventions: cell = (col, row), cell index = col + 9 * row; piece i carries digit i / 9 + 1,
 // so pieces 9(d - 1) .. 9(d - 1) + 8 are the nine pieces of digit d, and piece 9d - 1 lies on
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "board/histories.h"
@@ -35,6 +37,22 @@ class TBoardView {
 
 // Who made a recorded move: the player's hand, or the program (loading a puzzle, the solver).
 enum class TMoveOrigin { Player, Program };
+
+// A recorded placement onto a cell, whole: whoever judges it needs nothing else of the board.
+struct TPlacedMove {
+    int Piece = -1;
+    TMove Move;
+    TMoveOrigin Origin = TMoveOrigin::Program;
+    friend bool operator==(const TPlacedMove&, const TPlacedMove&) = default;
+};
+
+// A move the board's search names, with the level of the technique that found it: 4-9 from the
+// next-move search, 0 when the units' agreement or the last fallback (a cell that sees eight
+// digits) found it.
+struct TFoundAnswer {
+    TMove Move;
+    int Technique = 0;
+};
 
 struct TPiece {
     int Index = 0;
@@ -67,8 +85,8 @@ class TBoard {
     void SetCurrentTechnique(int level) { currentTechnique_ = level; }
 
     // The single way onto a cell: checks the move rule, updates the position, records the move
-    // when asked, and raises OnChanged with the move's origin for a recorded placement onto a
-    // cell. An index that is no piece (kNoPiece) places nothing and gives false.
+    // when asked, and raises OnChanged with the whole move for a recorded placement onto a cell.
+    // An index that is no piece (kNoPiece) places nothing and gives false.
     bool PlacePiece(int index, int col, int row, bool record,
                     TMoveOrigin origin = TMoveOrigin::Program);
     void ReturnPiece(int index, bool record);
@@ -100,7 +118,8 @@ class TBoard {
     // Levels 1 up to `level` (1, 2, 3 or 4) for digit d; true when a piece was placed.
     bool PlaceBasicMove(int d, int level);
     // The next move of levels 4-6 (with `advanced` also 7-9), searched on copies of the
-    // position. Report mode (apply false) names it in digit and cell; apply mode plays it.
+    // position. Report mode (apply false) names it in digit and cell and sets CurrentTechnique to
+    // its level; apply mode plays it, going on to the next technique when the piece is refused.
     bool FindNextMove(bool apply, bool advanced, int& digit, TCell& cell);
     // One basic move, or with `continuous` basic moves until none is left or the position is
     // solved or contradictory, pausing between moves.
@@ -117,12 +136,12 @@ class TBoard {
     // Lays a valid puzzle text out as it stands: the board cleared, every given placed as a
     // recorded move. An invalid text leaves the board as it was.
     void LayOutPuzzle(const std::string& text);
-    // The forced move of a freshly made puzzle. Digit is set to 0 on entry; after false, cell
-    // and digit mean nothing.
-    bool FindAnswer(TCell& cell, int& digit);
+    // The forced move of a freshly made puzzle and the level that found it, or nothing. It only
+    // reads: CurrentTechnique, the position and the history stay as they are.
+    std::optional<TFoundAnswer> FindAnswer() const;
 
-    // Raised after a recorded placement onto a cell, with its origin; empty when disconnected.
-    std::function<void(TMoveOrigin)> OnChanged;
+    // Raised after a recorded placement onto a cell; empty when disconnected.
+    std::function<void(const TPlacedMove&)> OnChanged;
 
   private:
     static bool IsPiece(int index) { return index >= 0 && index < kPieceCount; }
@@ -130,7 +149,8 @@ class TBoard {
     void StandPiece(int index, int col, int row);
     // Sets CurrentTechnique and places the digit's top free piece on the cell, recorded.
     bool PlayMove(int level, const TMove& move);
-    bool HandOver(bool apply, int level, const TMove& move, int& digit, TCell& cell);
+    // The move and level that FindNextMove's report mode names; it only reads the position.
+    std::optional<TFoundAnswer> SearchNextMove(bool advanced) const;
 
     TMatrix matrix_;
     THistories histories_;

@@ -1,7 +1,10 @@
 // The board's solver: the techniques of the puzzle logic played as recorded moves on the board.
 // Deductions always run on copies of the board's position; the board's own matrix changes only
 // through PlacePiece.
+#include <algorithm>
+#include <array>
 #include <optional>
+#include <span>
 
 #include "board/board.h"
 #include "board/position_reading.h"
@@ -39,6 +42,67 @@ std::optional<TCell> LoneEmptyCell(const TMatrix& m, CellOf cellOf) {
 
 constexpr bool IsEnd(TMatrixState s) {
     return s == msSolved || s == msContradiction;
+}
+
+// The move, if any, as found at the level.
+std::optional<TFoundAnswer> FoundAt(int level, const std::optional<TMove>& move) {
+    if (!move) return std::nullopt;
+    return TFoundAnswer{*move, level};
+}
+
+// --- The next-move search: each technique reads the position and names a move or nothing. ---
+
+// Levels 4-6: every look for a move follows at least one elimination, and the move counts at the
+// highest level eliminated so far.
+std::optional<TFoundAnswer> ReservedSeatMove(const TMatrix& position) {
+    TMatrix copy = position;
+    int level = 0;
+    for (;;) {
+        if (copy.ApplyMyReservedSeat()) {
+            level = std::max(level, 4);
+        } else if (copy.ApplyYourReservedSeat()) {
+            level = std::max(level, 5);
+        } else if (copy.ApplyOurReservedSeat()) {
+            level = std::max(level, 6);
+        } else {
+            return std::nullopt;
+        }
+        if (const auto move = copy.FindAnyForcedMove()) return TFoundAnswer{*move, level};
+    }
+}
+
+std::optional<TFoundAnswer> KeepOffMove(const TMatrix& position) {
+    return FoundAt(7, position.FindKeepOff());
+}
+
+std::optional<TFoundAnswer> GetOutMove(const TMatrix& position) {
+    return FoundAt(8, position.FindGetOut());
+}
+
+// Level 9: rounds of its eliminations, each followed by the looks of levels 4-6, until a move
+// shows or a round of level 9 removes nothing.
+std::optional<TFoundAnswer> PuzzledMove(const TMatrix& position) {
+    TMatrix copy = position;
+    std::optional<TMove> found;
+    bool removed = true;
+    while (removed && !found) {
+        removed = copy.ApplyPuzzled();
+        if (removed) found = copy.FindAnyForcedMove();
+        if (!found && copy.ApplyMyReservedSeat()) found = copy.FindAnyForcedMove();
+        if (!found && copy.ApplyYourReservedSeat()) found = copy.FindAnyForcedMove();
+        if (!found && copy.ApplyOurReservedSeat()) found = copy.FindAnyForcedMove();
+    }
+    return FoundAt(9, found);
+}
+
+using TMoveSearch = std::optional<TFoundAnswer> (*)(const TMatrix&);
+constexpr std::array<TMoveSearch, 4> kMoveSearches = {ReservedSeatMove, KeepOffMove, GetOutMove,
+                                                      PuzzledMove};
+
+// In the order tried: levels 4-6, and with `advanced` then 7, 8 and 9, each on the position as
+// it stands.
+std::span<const TMoveSearch> MoveSearches(bool advanced) {
+    return std::span(kMoveSearches).first(advanced ? kMoveSearches.size() : 1);
 }
 
 }  // namespace
@@ -105,63 +169,27 @@ bool TBoard::PlaceBasicMove(int d, int level) {
     return move && PlayMove(4, *move);
 }
 
-bool TBoard::HandOver(bool apply, int level, const TMove& move, int& digit, TCell& cell) {
-    currentTechnique_ = level;
-    if (!apply) {
-        digit = move.Digit;
-        cell = move.Cell();
-        return true;
-    }
-    return PlayMove(level, move);
+std::optional<TFoundAnswer> TBoard::SearchNextMove(bool advanced) const {
+    for (const TMoveSearch search : MoveSearches(advanced))
+        if (std::optional<TFoundAnswer> found = search(matrix_)) return found;
+    return std::nullopt;
 }
 
 bool TBoard::FindNextMove(bool apply, bool advanced, int& digit, TCell& cell) {
-    bool result = false;
-
-    // Levels 4-6: every look for a move follows at least one elimination.
-    {
-        TMatrix copy = matrix_;
-        int level = 0;
-        for (;;) {
-            if (copy.ApplyMyReservedSeat()) {
-                level = std::max(level, 4);
-            } else if (copy.ApplyYourReservedSeat()) {
-                level = std::max(level, 5);
-            } else if (copy.ApplyOurReservedSeat()) {
-                level = std::max(level, 6);
-            } else {
-                break;
-            }
-            if (const auto move = copy.FindAnyForcedMove()) {
-                result = HandOver(apply, level, *move, digit, cell);
-                if (result) return true;
-                break;
-            }
-        }
+    if (!apply) {
+        const std::optional<TFoundAnswer> found = SearchNextMove(advanced);
+        if (!found) return false;
+        currentTechnique_ = found->Technique;
+        digit = found->Move.Digit;
+        cell = found->Move.Cell();
+        return true;
     }
-    if (!advanced) return result;
-
-    // Levels 7-9 start again from the board's position.
-    TMatrix copy = matrix_;
-    if (const auto move = copy.FindKeepOff()) {
-        result = HandOver(apply, 7, *move, digit, cell);
-        if (result) return true;
+    // A refused piece leaves the position as it was, so the next technique looks at it afresh.
+    for (const TMoveSearch search : MoveSearches(advanced)) {
+        const std::optional<TFoundAnswer> found = search(matrix_);
+        if (found && PlayMove(found->Technique, found->Move)) return true;
     }
-    if (const auto move = copy.FindGetOut()) {
-        result = HandOver(apply, 8, *move, digit, cell);
-        if (result) return true;
-    }
-    std::optional<TMove> found;
-    bool removed = true;
-    while (removed && !found) {
-        removed = copy.ApplyPuzzled();
-        if (removed) found = copy.FindAnyForcedMove();
-        if (!found && copy.ApplyMyReservedSeat()) found = copy.FindAnyForcedMove();
-        if (!found && copy.ApplyYourReservedSeat()) found = copy.FindAnyForcedMove();
-        if (!found && copy.ApplyOurReservedSeat()) found = copy.FindAnyForcedMove();
-    }
-    if (found) result = HandOver(apply, 9, *found, digit, cell);
-    return result;
+    return false;
 }
 
 bool TBoard::PlayForcedMoves(bool continuous) {

@@ -26,11 +26,11 @@ void TBoard::LayOutPuzzle(const std::string& text) {
     view_->DrawStatus();
 }
 
-bool TBoard::FindAnswer(TCell& cell, int& digit) {
-    digit = 0;
-
+std::optional<TFoundAnswer> TBoard::FindAnswer() const {
     // Digits with one place left in a unit, as long as all such units agree on one move. The
-    // stored move carries over from digit to digit.
+    // move first seen carries over from digit to digit, so only the first digit with such a
+    // unit can answer here.
+    std::optional<TMove> seen;
     TCell placed;
     TCellList places;
     for (int d = 1; d <= 9; ++d) {
@@ -43,35 +43,25 @@ bool TBoard::FindAnswer(TCell& cell, int& digit) {
                                              : matrix_.ScanBox(u % 3, u / 3, d, placed, places);
                 if (has || places.Count() != 1) continue;
                 found = true;
-                if (digit == 0) {
-                    cell = places[0];
-                    digit = d;
-                } else if (!(cell == places[0] && digit == d)) {
+                const TMove move{places[0].Col, places[0].Row, d};
+                if (!seen)
+                    seen = move;
+                else if (!(*seen == move))
                     agreed = false;
-                }
             }
         }
-        if (agreed && found) return true;
+        if (agreed && found) return TFoundAnswer{*seen, 0};
     }
 
-    // The next-move search, all levels, naming the move without playing it.
-    int nextDigit = 0;
-    TCell nextCell;
-    if (FindNextMove(false, true, nextDigit, nextCell)) {
-        cell = nextCell;
-        digit = nextDigit;
-        return true;
-    }
+    // The next-move search, all levels.
+    if (std::optional<TFoundAnswer> next = SearchNextMove(true)) return next;
 
     // A cell that sees eight different digits.
     for (int i = 0; i < 81; ++i) {
         const TCell c{i % 9, i / 9};
         if (matrix_.GetValue(c.Col, c.Row) != 0) continue;
-        if (const int missing = position_reading::OnlyMissingDigit(matrix_, c); missing != 0) {
-            cell = c;
-            digit = missing;
-            return true;
-        }
+        if (const int missing = position_reading::OnlyMissingDigit(matrix_, c); missing != 0)
+            return TFoundAnswer{{c.Col, c.Row, missing}, 0};
     }
-    return false;
+    return std::nullopt;
 }

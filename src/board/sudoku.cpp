@@ -1,3 +1,5 @@
+// TSudoku at work: laying out the pieces and layers, passing on what the model tells, and the
+// mouse and keys of the board.
 #include "board/sudoku.h"
 
 #include <algorithm>
@@ -131,8 +133,9 @@ class TCursorFrame final : public QWidget {
 
 }  // namespace
 
-TSudoku::TSudoku(QWidget* parent)
+TSudoku::TSudoku(TBoard& board, QWidget* parent)
     : QWidget(parent),
+      board_(board),
       penCursor_(QPixmap(assets::PenCursor()), assets::kCursorHotSpot.x(),
                  assets::kCursorHotSpot.y()),
       eraserCursor_(QPixmap(assets::EraserCursor()), assets::kCursorHotSpot.x(),
@@ -147,16 +150,18 @@ TSudoku::TSudoku(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     board_accessible::InstallFactory();
     board_.SetView(this);
-    board_.OnChanged = [this](TMoveOrigin origin) {
-        if (OnChanged) OnChanged(this, origin);
+    board_.OnChanged = [this](const TPlacedMove& move) {
+        if (OnChanged) OnChanged(this, move);
     };
     connect(&layoutTimer_, &QTimer::timeout, this, [this] { LayOutNextPiece(); });
     connect(&playTimer_, &QTimer::timeout, this, [this] { PlayNextVisibleMove(); });
 }
 
 TSudoku::~TSudoku() {
+    // The board may outlive the widget: nothing it raises later may reach this one.
     board_.SetView(nullptr);
-    // The pieces go while the board they report to is still whole.
+    board_.OnChanged = nullptr;
+    // The pieces go while the widget they report to is still whole.
     DeletePieces();
 }
 

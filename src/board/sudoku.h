@@ -1,6 +1,6 @@
-// TSudoku: the on-screen board. It owns the board model (position, pieces, history), the 81
-// number piece widgets and the picture layers, draws what the model tells it and turns the
-// player's mouse into the model's calls.
+// TSudoku: the on-screen board. It draws a board model (position, pieces, history) that its
+// owner keeps, owns the 81 number piece widgets and the picture layers, draws what the model
+// tells it and turns the player's mouse and keys into the model's calls.
 //
 // What the player sees, bottom to top: the board's background (the button-face colour), the memo
 // layer, the grid layer (lines, column letters, row numbers; drawn once by Start), the hint layer
@@ -42,7 +42,9 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     Q_PROPERTY(int PenMode READ PenMode WRITE SetPenMode)
 
   public:
-    explicit TSudoku(QWidget* parent = nullptr);
+    // The widget becomes the board's view and takes over its OnChanged, until it is destroyed;
+    // the board must stay alive as long as the widget exists, and may outlive it.
+    explicit TSudoku(TBoard& board, QWidget* parent = nullptr);
     ~TSudoku() override;
 
     // --- Published ------------------------------------------------------------------------
@@ -68,9 +70,9 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     // 0 pen, 1 eraser; the board's cursor follows.
     int PenMode() const { return pen_.PenMode(); }
     void SetPenMode(int mode);
-    // Raised after a recorded placement onto a cell, with the board as sender and the move's
-    // origin; empty when disconnected.
-    std::function<void(TSudoku* sender, TMoveOrigin origin)> OnChanged;
+    // Raised after a recorded placement onto a cell, with the board as sender and the whole
+    // move; empty when disconnected.
+    std::function<void(TSudoku* sender, const TPlacedMove& move)> OnChanged;
 
     // --- The model, for the round -----------------------------------------------------------
 
@@ -79,7 +81,6 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     const THistories& Histories() const { return board_.Histories(); }
     const TPiece& Pieces(int index) const { return board_.Pieces(index); }
     void MakePuzzle(std::string& text) { board_.MakePuzzle(text); }
-    bool FindAnswer(TCell& cell, int& digit) { return board_.FindAnswer(cell, digit); }
     TMatrixState PlayNextMove(bool deep) { return board_.PlayNextMove(deep); }
     // The solver's basic moves one by one, a timer tick apart, until none is left or the
     // position is solved or contradictory; then `done`. The board is disabled meanwhile.
@@ -169,7 +170,7 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     void PlayDigitAtCursor(int digit);
     void ShowCursor();
 
-    TBoard board_;
+    TBoard& board_;
     TMemoPen pen_{*this};
     TBoardGeometry geometry_;
     std::array<TNumberPiece*, TBoard::kPieceCount> pieces_{};

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "journey/dialogs.h"
 #include "journey/route_tables.h"
 #include "resource_names.h"
 
@@ -14,7 +15,7 @@ constexpr int kButtonWidth = 135;
 constexpr int kButtonHeight = 147;
 }  // namespace
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+TForm3::TForm3(THelpPage helpPage, QWidget* parent) : QDialog(parent), help_(std::move(helpPage)) {
     setFixedSize(407, 487);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
 
@@ -39,9 +40,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     help->setIconSize(QSize(22, 22));
     help->setAutoRaise(true);
     help->setToolTip(QStringLiteral("案内 help"));
-    connect(help, &QToolButton::clicked, this, [this] {
-        if (OnHelp) OnHelp();
-    });
+    connect(help, &QToolButton::clicked, this, [this] { help_.Open(); });
 
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
@@ -73,4 +72,10 @@ int TForm3::ChosenCharacter() const {
     for (int i = 0; i < 9; ++i)
         if (buttons_[static_cast<std::size_t>(i)]->isChecked()) return i;
     return 0;
+}
+
+int RunCharacterDialog(TForm3& dialog, TDialogs& dialogs, int level) {
+    dialog.PrepareFor(level);
+    dialogs.RunModal(dialog);
+    return dialog.ChosenCharacter();
 }

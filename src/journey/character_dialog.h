@@ -4,14 +4,16 @@
 
 #include <QDialog>
 #include <array>
-#include <functional>
+
+#include "journey/help_document.h"
 
 class QToolButton;
 class QLabel;
+class TDialogs;
 
 class TForm3 final : public QDialog {
   public:
-    explicit TForm3(QWidget* parent = nullptr);
+    explicit TForm3(THelpPage help = {}, QWidget* parent = nullptr);
 
     // Readies the buttons for a level: only its three enabled, its first pressed, the caption
     // naming the level.
@@ -23,10 +25,11 @@ class TForm3 final : public QDialog {
         return buttons_.at(static_cast<std::size_t>(character));
     }
 
-    // Runs the help action of the main window.
-    std::function<void()> OnHelp;
-
   private:
     std::array<QToolButton*, 9> buttons_{};
     QLabel* title_ = nullptr;
+    THelpPage help_;
 };
+
+// Readies the dialog for the level, shows it modally and gives the character chosen.
+int RunCharacterDialog(TForm3& dialog, TDialogs& dialogs, int level);

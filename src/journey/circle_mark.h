@@ -13,6 +13,21 @@ class TCircleMark final : public QWidget {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
+    // Over the whole of the piece (a child of it), shown.
+    void LayOver(QWidget* piece) {
+        if (!piece) return;
+        setParent(piece);
+        setGeometry(0, 0, piece->width(), piece->height());
+        show();
+        raise();
+    }
+    // Back to rest, hidden, with the window.
+    void TakeBack(QWidget* window) {
+        hide();
+        setParent(window);
+    }
+    bool OverAPiece(const QWidget* window) const { return parentWidget() != window; }
+
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);

@@ -142,10 +142,9 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
     hide();
 }
 
-void TExplanationPanel::Offer(const TMatrix& position, TExplanation explanation,
-                              int answerTechnique) {
+void TExplanationPanel::Offer(const TMatrix& position, TExplanation explanation, int technique) {
     walk_.emplace(position, std::move(explanation));
-    answerTechnique_ = answerTechnique;
+    answerTechnique_ = technique;
     offered_ = true;
     explaining_ = false;
     ShowOffer();
@@ -191,8 +190,7 @@ QString TExplanationPanel::EnglishText() const {
 
 void TExplanationPanel::ShowOffer() {
     const TExplanation& explanation = walk_->Explanation();
-    const int technique = explanation.Explained() ? explanation.Technique() : answerTechnique_;
-    title_->setText(TechniqueName(technique));
+    title_->setText(TechniqueName(answerTechnique_));
     const QString cell = Text(CellName(explanation.Answer.Col + 9 * explanation.Answer.Row));
     const QString digit = QString::number(explanation.Answer.Digit);
     answer_->setText(

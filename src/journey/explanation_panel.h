@@ -23,9 +23,9 @@ class TExplanationPanel final : public QFrame {
   public:
     TExplanationPanel(TSudoku& board, QWidget* parent);
 
-    // Shown after a judged round: the position the round began with and its explanation;
-    // the technique the answer's search needed names an answer that has no steps.
-    void Offer(const TMatrix& position, TExplanation explanation, int answerTechnique);
+    // Shown after a judged round: the position the round began with, its explanation, and the
+    // technique whose name the panel shows (the one the round's record keeps).
+    void Offer(const TMatrix& position, TExplanation explanation, int technique);
     bool Offered() const { return offered_; }
     bool CanExplain() const { return walk_ && walk_->Count() > 0; }
     // The steps, from the first; the board draws them. Does nothing unless offered.

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 
 #include "journey/action_icons.h"
+#include "journey/game.h"
 
 namespace {
 
@@ -45,4 +46,20 @@ TGameActions::TGameActions(QObject* owner)
     acPause->setVisible(false);
     acPause->setEnabled(false);
     acWhy->setEnabled(false);
+}
+
+void TGameActions::OfferFor(const TGame& game, bool explanationOffered) {
+    const TGameState state = game.State();
+    const bool paused = state == TGameState::Paused || state == TGameState::CloseAsked;
+    const bool inRound = paused || state == TGameState::Running;
+    acStart->setVisible(!inRound);
+    acStart->setEnabled(game.Takes(TCommand::Start));
+    acOpenDlg->setVisible(!inRound);
+    acOpenDlg->setEnabled(game.Takes(TCommand::OpenPlayerDialog));
+    acRecords->setEnabled(game.Takes(TCommand::OpenRecords));
+    acPause->setVisible(inRound);
+    acPause->setEnabled(game.Takes(TCommand::Pause) || game.Takes(TCommand::Resume));
+    SetHint(*acPause, paused ? QStringLiteral("再開 replay") : QStringLiteral("一時停止 pause"));
+    acPause->setIcon(ActionIcon(paused ? 6 : 4));
+    acWhy->setEnabled(game.Takes(TCommand::Why) && explanationOffered);
 }

@@ -9,6 +9,8 @@
 class QAction;
 class QObject;
 
+class TGame;
+
 // The action's hint as its text, and as its tooltip with the key.
 void SetHint(QAction& action, const QString& hint);
 
@@ -29,4 +31,8 @@ struct TGameActions {
     QAction* acRecords;
     // After a judged round: why its answer is forced.
     QAction* acWhy;
+
+    // Each action shown and enabled as the game's state takes its command; why only while an
+    // explanation is offered. During a round pause shows in place of start and the dialog.
+    void OfferFor(const TGame& game, bool explanationOffered);
 };

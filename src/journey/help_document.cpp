@@ -33,3 +33,7 @@ void OpenHelpDocument(const QString& fileName, TDialogs& dialogs, TDocumentOpene
     }
     opener->Open(fileName);
 }
+
+void THelpPage::Open() const {
+    if (Dialogs) OpenHelpDocument(File.isEmpty() ? DefaultHelpFile() : File, *Dialogs, Opener);
+}

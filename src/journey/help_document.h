@@ -15,3 +15,12 @@ QString HelpFileFor(const QString& programFolder);
 QString DefaultHelpFile();
 
 void OpenHelpDocument(const QString& fileName, TDialogs& dialogs, TDocumentOpener* opener);
+
+// The help page and how to open it, for every window that has a help button. Without dialogs
+// it opens nothing.
+struct THelpPage {
+    QString File;
+    TDialogs* Dialogs = nullptr;
+    TDocumentOpener* Opener = nullptr;
+    void Open() const;
+};

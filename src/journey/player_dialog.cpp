@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "journey/character_dialog.h"
 #include "journey/dialogs.h"
-#include "journey/player_dialog_host.h"
 #include "journey/route_tables.h"
 #include "journey/senkaro_user.h"
 #include "journey/text_fit.h"
@@ -32,7 +32,8 @@ constexpr int kMinPixels = 11;
 
 }  // namespace
 
-TForm2::TForm2(TPlayerDialogHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+TForm2::TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* parent)
+    : QDialog(parent), characters_(characters), dialogs_(dialogs), help_(std::move(help)) {
     setWindowTitle(QStringLiteral("千花路５３次 巡数 一人旅"));
     setFixedSize(kClientWidth, kClientHeight);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -76,7 +77,7 @@ TForm2::TForm2(TPlayerDialogHost& host, QWidget* parent) : QDialog(parent), host
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setIcon(QIcon(assets::ActionIcon(10, 16)));
     SpeedButton1->setToolTip(QStringLiteral("案内 help"));
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { host_.OpenHelp(); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { help_.Open(); });
 
     btOK = new QPushButton(QStringLiteral("つづける continue"), this);
     btOK->setGeometry(16, 16, 137, 25);
@@ -102,9 +103,11 @@ void TForm2::btCangeUserClick() {
     pmCangeUser->popup(QCursor::pos());
 }
 
-void TForm2::PrepareToOpen(int currentUser) {
-    const bool chosen = currentUser >= 0 && currentUser < host_.Users().Count();
-    btCangeUser->setEnabled(host_.Users().Count() > 0);
+void TForm2::PrepareToOpen(const TSenkaroUsers& users, int currentUser) {
+    users_ = users;
+    added_.clear();
+    const bool chosen = currentUser >= 0 && currentUser < users_.Count();
+    btCangeUser->setEnabled(users_.Count() > 0);
     NewUserName.clear();
     SelectedUser = chosen ? currentUser : -1;
     btOK->setText(chosen ? QStringLiteral("つづける continue") : QStringLiteral("はじめる start"));
@@ -114,15 +117,19 @@ void TForm2::PrepareToOpen(int currentUser) {
     ShowPlayer(SelectedUser);
 }
 
+TPlayerChoice TForm2::Choice(int result) const {
+    return {result == QDialog::Accepted, SelectedUser, added_};
+}
+
 void TForm2::ShowPlayer(int index) {
-    if (index < 0 || index >= host_.Users().Count()) {
+    if (index < 0 || index >= users_.Count()) {
         ShowName(QString());
         ShowStation(0);
         ShowLevel(QString());
         ShowCharacter(-1);
         return;
     }
-    const TSenkaroUser& user = host_.Users().Items(index);
+    const TSenkaroUser& user = users_.Items(index);
     ShowName(user.Name);
     ShowStation(user.Station);
     ShowLevel(LevelName(user.Level));
@@ -130,7 +137,7 @@ void TForm2::ShowPlayer(int index) {
 }
 
 void TForm2::pmCangeUserPopup() {
-    TSenkaroUsers& users = host_.Users();
+    const TSenkaroUsers& users = users_;
     if (users.Count() == 0) return;
     const QList<QAction*> items = pmCangeUser->actions();
     const qsizetype bar = items.indexOf(miNewUserBar);
@@ -147,7 +154,7 @@ void TForm2::pmCangeUserPopup() {
 }
 
 void TForm2::UserItemClick(int index, const QString& caption) {
-    if (index < 0 || index >= host_.Users().Count()) return;
+    if (index < 0 || index >= users_.Count()) return;
     SelectedUser = index;
     btOK->setEnabled(true);
     ShowPlayer(index);
@@ -155,13 +162,14 @@ void TForm2::UserItemClick(int index, const QString& caption) {
 }
 
 void TForm2::newuser1Click() {
-    const std::optional<QString> name = AskUserName(host_.Dialogs());
+    const std::optional<QString> name = AskUserName(dialogs_);
     if (!name) return;
     NewUserName = *name;
-    NewUserCharacter = host_.ChooseCharacter(0);
-    SelectedUser = host_.Users().Add(*name);
-    host_.Users().Items(SelectedUser).Character = NewUserCharacter;
-    host_.SaveUsers();
+    NewUserCharacter = RunCharacterDialog(characters_, dialogs_, 0);
+    // The same Add as the game's, so the index is the one the game will give the player.
+    SelectedUser = users_.Add(*name);
+    users_.Items(SelectedUser).Character = NewUserCharacter;
+    added_.push_back({*name, NewUserCharacter});
     btOK->setEnabled(true);
     ShowPlayer(SelectedUser);
 }

@@ -1,29 +1,38 @@
 // The player dialog between rounds: continue, close, change or add a player. It shows the
-// chosen player's name, station picture, level and travel character, and works on the players
-// through a TPlayerDialogHost.
+// chosen player's name, station picture, level and travel character. It works on a copy of the
+// players and hands back what was chosen (Choice); it changes and saves nothing of the game's.
 #pragma once
 
 #include <QDialog>
 #include <QString>
-#include <functional>
+#include <vector>
+
+#include "journey/help_document.h"
+#include "journey/player_choice.h"
+#include "journey/senkaro_user.h"
 
 class QLabel;
 class QMenu;
 class QPushButton;
 class QToolButton;
 class QAction;
-class TPlayerDialogHost;
+class TDialogs;
+class TForm3;
 
 class TForm2 final : public QDialog {
   public:
     static constexpr int kClientWidth = 474;
     static constexpr int kClientHeight = 254;
 
-    TForm2(TPlayerDialogHost& host, QWidget* parent);
+    // New players' characters are chosen in the character dialog; names are asked and refused
+    // through the dialogs.
+    TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* parent);
 
-    // Before every opening: the buttons for a game with or without a current player (-1), and
-    // that player shown.
-    void PrepareToOpen(int currentUser);
+    // Before every opening: the players as they stand, the buttons for a game with or without a
+    // current player (-1), and that player shown.
+    void PrepareToOpen(const TSenkaroUsers& users, int currentUser);
+    // What was chosen, given the dialog's result (QDialog::Accepted for continue).
+    TPlayerChoice Choice(int result) const;
     // The player's name, station, level and character; for -1 the start and no player.
     void ShowPlayer(int index);
 
@@ -59,6 +68,10 @@ class TForm2 final : public QDialog {
     void ShowLevel(const QString& text);
     void ShowName(const QString& name);
 
-    TPlayerDialogHost& host_;
+    TForm3& characters_;
+    TDialogs& dialogs_;
+    THelpPage help_;
+    TSenkaroUsers users_;  // the game's players, and those added in this opening
+    std::vector<TNewPlayer> added_;
     int shownStation_ = -1;
 };

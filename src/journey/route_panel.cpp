@@ -19,13 +19,6 @@ constexpr int kPositionMinPixels = 10;
 constexpr int kBandPadding = 6;
 constexpr int kBandGap = 6;
 
-QFont PixelFont(const QString& family, int pixels, bool bold) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* Picture(QWidget* parent, const QRect& geometry, const QString& resource) {
     auto* label = new QLabel(parent);
     label->setGeometry(geometry);
@@ -44,7 +37,7 @@ TRoutePanel::TRoutePanel(QWidget* parent, const QRect& geometry) : QFrame(parent
 
     // The banner with the player's name, embossed: a grey copy one pixel off under the name.
     imUser_ = Picture(this, QRect(0, 0, w, kBannerHeight), assets::UserBanner());
-    const QFont nameFont = PixelFont(fonts::kWindowFace, 22, true);
+    const QFont nameFont = fonts::PixelFont(fonts::kWindowFace, 22, true);
     lbUser2_ = new QLabel(this);
     lbUser2_->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
     lbUser2_->setGeometry(1, 1, w, kBannerHeight);
@@ -60,7 +53,7 @@ TRoutePanel::TRoutePanel(QWidget* parent, const QRect& geometry) : QFrame(parent
     imMap_ = Picture(this, mapRect, assets::MapPicture());
 
     // The level name: a greyed caption over a coloured shadow, the marks between the two.
-    const QFont brush = PixelFont(fonts::kBrushFace, 32, true);
+    const QFont brush = fonts::PixelFont(fonts::kBrushFace, 32, true);
     lbNokaviraMode2_ = new QLabel(this);
     lbNokaviraMode2_->setFont(brush);
     lbNokaviraMode2_->setStyleSheet(QStringLiteral("color: rgb(0, 160, 192);"));
@@ -79,7 +72,7 @@ TRoutePanel::TRoutePanel(QWidget* parent, const QRect& geometry) : QFrame(parent
 
     // The position text lies on a dark band, so it reads over land and sea alike.
     lbNokaviraPosition_ = new QLabel(this);
-    lbNokaviraPosition_->setFont(PixelFont(fonts::kWindowFace, kPositionPixels, true));
+    lbNokaviraPosition_->setFont(fonts::PixelFont(fonts::kWindowFace, kPositionPixels, true));
     lbNokaviraPosition_->setStyleSheet(
         QStringLiteral("color: rgb(0, 224, 255); background: rgba(0, 24, 48, 170);"
                        "border-radius: 4px; padding: %1px;")
@@ -95,7 +88,8 @@ TRoutePanel::TRoutePanel(QWidget* parent, const QRect& geometry) : QFrame(parent
 
 void TRoutePanel::ShowUserName(const QString& name) {
     const QSize room = lbUser1_->size() - QSize(16, 0);
-    QFont font = FittedFont(PixelFont(fonts::kWindowFace, 22, true), name, room, kNameMinPixels);
+    QFont font =
+        FittedFont(fonts::PixelFont(fonts::kWindowFace, 22, true), name, room, kNameMinPixels);
     const QString shown = QFontMetrics(font).elidedText(name, Qt::ElideRight, room.width());
     for (QLabel* label : {lbUser2_, lbUser1_}) {
         label->setFont(font);
@@ -108,7 +102,7 @@ void TRoutePanel::ShowLevel(const QString& levelName) {
     // The level name may reach the map's vertical title, no further.
     const QSize room(width() - kTextLeft - 40, 48);
     const QFont font =
-        FittedFont(PixelFont(fonts::kBrushFace, 32, true), levelName, room, kNameMinPixels);
+        FittedFont(fonts::PixelFont(fonts::kBrushFace, 32, true), levelName, room, kNameMinPixels);
     // A brush face inks past its advance: the label is as wide as the ink.
     const QFontMetrics metrics(font);
     const QSize size(
@@ -125,7 +119,7 @@ void TRoutePanel::ShowPosition(int station) {
     const QString text = PositionText(station);
     // Left of the character, above the panel's bottom edge.
     const int room = width() - kCharacterSize - kTextLeft - kBandGap - 2 * kBandPadding;
-    QFont font = PixelFont(fonts::kWindowFace, kPositionPixels, true);
+    QFont font = fonts::PixelFont(fonts::kWindowFace, kPositionPixels, true);
     font = FittedFont(font, text, QSize(room, 3 * kPositionPixels * 2), kPositionMinPixels);
     lbNokaviraPosition_->setFont(font);
     lbNokaviraPosition_->setText(text);
@@ -146,4 +140,15 @@ void TRoutePanel::ShowCharacter(int character) {
         return;
     }
     imCharactor_->setPixmap(QPixmap(assets::CharacterPicture(character)));
+}
+
+TCheckpointGallery::TCheckpointGallery(QWidget* parent, const QRect& geometry) : QLabel(parent) {
+    setGeometry(geometry);
+}
+
+void TCheckpointGallery::Show(const TRouteMarks& marks, const QFont& font) {
+    image_ = DrawCheckpointGallery(
+        width(), height(), marks,
+        [](int station) { return QImage(assets::StationPicture(station)); }, font);
+    setPixmap(QPixmap::fromImage(image_));
 }

@@ -7,11 +7,10 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QString>
 
 #include "journey/route_map.h"
-
-class QLabel;
 
 class TRoutePanel final : public QFrame {
   public:
@@ -45,4 +44,15 @@ class TRoutePanel final : public QFrame {
     QLabel* lbNokaviraMode2_ = nullptr;
     QLabel* lbNokaviraPosition_ = nullptr;
     QLabel* imCharactor_ = nullptr;
+};
+
+// The gallery of the journey's checkpoint stations along the bottom of the window.
+class TCheckpointGallery final : public QLabel {
+  public:
+    TCheckpointGallery(QWidget* parent, const QRect& geometry);
+    void Show(const TRouteMarks& marks, const QFont& font);
+    const QImage& Image() const { return image_; }
+
+  private:
+    QImage image_;
 };

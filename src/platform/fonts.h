@@ -3,6 +3,7 @@
 // QApplication is made, before any widget.
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 namespace fonts {
@@ -12,5 +13,13 @@ inline const QString kWindowFace = QStringLiteral("ＭＳ Ｐゴシック");
 inline const QString kBrushFace = QStringLiteral("江戸勘亭流Ｐ");
 
 void InstallSubstitutions();
+
+// The face at a size in pixels, bold or not.
+inline QFont PixelFont(const QString& family, int pixels, bool bold) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
 
 }  // namespace fonts

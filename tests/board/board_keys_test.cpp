@@ -57,7 +57,7 @@ TEST_F(BoardKeysTest, ADigitKeyPlaysTheDigitsTopPieceAsADropWould) {
     EXPECT_EQ(board.Pieces(44).Cell(), (TCell{1, 0}));
     EXPECT_EQ(Piece(44).pos(), board.Geometry().PieceOnCell(1, 0));
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(lastOrigin, TMoveOrigin::Player);
+    EXPECT_EQ(lastMove, (TPlacedMove{44, {1, 0, 5}, TMoveOrigin::Player}));
     EXPECT_EQ(board.Histories().Count(), 1);
 
     // Refused: another 5 in the row, and any digit on the taken cell.

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/board_printers.h"
+
 namespace {
 
 // Records what the screen is told, as short words.
@@ -24,14 +26,10 @@ class RecordingView : public TBoardView {
 struct BoardTest : ::testing::Test {
     TBoard board;
     RecordingView view;
-    int changes = 0;
-    std::vector<TMoveOrigin> origins;
+    std::vector<TPlacedMove> placed;  // what OnChanged told, in order
     BoardTest() {
         board.SetView(&view);
-        board.OnChanged = [this](TMoveOrigin origin) {
-            ++changes;
-            origins.push_back(origin);
-        };
+        board.OnChanged = [this](const TPlacedMove& move) { placed.push_back(move); };
     }
     // Places the top free piece of the digit on the cell, recorded.
     bool Put(int digit, int col, int row) {
@@ -72,7 +70,7 @@ TEST_F(BoardTest, LoadingAndFixing) {
     EXPECT_EQ(board.Count(), 30);
     EXPECT_EQ(board.Histories().Count(), 30);
     EXPECT_EQ(board.Histories().Floater(), 29);
-    EXPECT_EQ(changes, 0);  // disconnected while loading, yet recorded
+    EXPECT_TRUE(placed.empty());  // disconnected while loading, yet recorded
     board.Fix();
     EXPECT_EQ(board.FixedPos(), 30);
     EXPECT_TRUE(board.Pieces(board.PieceAt(0, 0)).Fixed);
@@ -89,7 +87,7 @@ TEST_F(BoardTest, PlayerMoveUndoRedoAndReplace) {
     board.Fix();
     const int piece = board.NextFreePiece(4);
     ASSERT_TRUE(board.PlacePiece(piece, 2, 0, true));  // 4 fits row 0, column 2
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(placed, (std::vector<TPlacedMove>{{piece, {2, 0, 4}, TMoveOrigin::Program}}));
     EXPECT_EQ(board.Count(), 31);
     EXPECT_EQ(board.Histories().Floater(), 30);
     const THistory& entry = board.Histories().Items(30);
@@ -108,7 +106,7 @@ TEST_F(BoardTest, PlayerMoveUndoRedoAndReplace) {
     EXPECT_EQ(board.Histories().Floater(), 30);
     board.Redo();  // nothing after the end
     EXPECT_EQ(board.Histories().Floater(), 30);
-    EXPECT_EQ(changes, 1);  // undo and redo raise nothing
+    EXPECT_EQ(placed.size(), 1u);  // undo and redo raise nothing
 
     board.Undo();
     ASSERT_TRUE(Put(1, 2, 0));
@@ -121,7 +119,8 @@ TEST_F(BoardTest, MoveFromCellToCell) {
     const int piece = board.PieceAt(0, 0);
     board.LiftPiece(piece);  // what a drag does first
     EXPECT_EQ(board.Matrix().GetValue(0, 0), 0);
-    ASSERT_TRUE(board.PlacePiece(piece, 4, 4, true));
+    ASSERT_TRUE(board.PlacePiece(piece, 4, 4, true, TMoveOrigin::Player));
+    EXPECT_EQ(placed.back(), (TPlacedMove{piece, {4, 4, 7}, TMoveOrigin::Player}));
     const THistory& entry = board.Histories().Items(1);
     EXPECT_EQ(entry.FromCol(), 0);
     EXPECT_EQ(entry.FromRow(), 0);
@@ -134,7 +133,7 @@ TEST_F(BoardTest, MoveFromCellToCell) {
 
 TEST_F(BoardTest, RefusedDropChangesNothingRecorded) {
     ASSERT_TRUE(Put(5, 0, 3));
-    const int changesBefore = changes;
+    const std::size_t before = placed.size();
     const int piece = board.NextFreePiece(5);
     view.events.clear();
     EXPECT_FALSE(board.PlacePiece(piece, 8, 3, true));  // row 3 holds a 5
@@ -142,7 +141,7 @@ TEST_F(BoardTest, RefusedDropChangesNothingRecorded) {
     EXPECT_EQ(view.events, std::vector<std::string>{"snap " + std::to_string(piece)});
     EXPECT_EQ(board.Count(), 1);
     EXPECT_EQ(board.Histories().Count(), 1);
-    EXPECT_EQ(changes, changesBefore);
+    EXPECT_EQ(placed.size(), before);
     EXPECT_FALSE(board.Pieces(piece).OnGrid());
 }
 
@@ -177,18 +176,19 @@ TEST_F(BoardTest, DropOnATakenCellSendsThePieceBackUnrecorded) {
 TEST_F(BoardTest, DropBackOnItsOwnCellIsPlacedAgainWithoutEntry) {
     ASSERT_TRUE(Put(5, 2, 2));
     const int piece = board.PieceAt(2, 2);
-    const int before = changes;
+    const std::size_t before = placed.size();
     board.LiftPiece(piece);
     EXPECT_TRUE(board.PlacePiece(piece, 2, 2, true));
     EXPECT_EQ(board.Histories().Count(), 1);
-    EXPECT_EQ(changes, before + 1);
+    ASSERT_EQ(placed.size(), before + 1);
+    EXPECT_EQ(placed.back(), (TPlacedMove{piece, {2, 2, 5}, TMoveOrigin::Program}));
 }
 
 TEST_F(BoardTest, ReturningAStackPieceRecordsNothing) {
     const int piece = board.NextFreePiece(3);
     EXPECT_TRUE(board.PlacePiece(piece, -1, -1, true));
     EXPECT_EQ(board.Histories().Count(), 0);
-    EXPECT_EQ(changes, 0);
+    EXPECT_TRUE(placed.empty());
     EXPECT_FALSE(board.PlacePiece(piece, 9, 0, true));
     EXPECT_FALSE(board.PlacePiece(piece, 0, -2, true));
 
@@ -197,7 +197,7 @@ TEST_F(BoardTest, ReturningAStackPieceRecordsNothing) {
     EXPECT_EQ(board.Histories().Count(), 2);
     EXPECT_EQ(board.Histories().Items(1).ToCol(), -1);
     EXPECT_EQ(board.Count(), 0);
-    EXPECT_EQ(changes, 1);  // returning never raises the event
+    EXPECT_EQ(placed.size(), 1u);  // returning never raises the event
 }
 
 TEST_F(BoardTest, UndoAllAndRedoAllStopAtTheFloorAndTheEnd) {
@@ -221,7 +221,7 @@ TEST_F(BoardTest, UndoAllAndRedoAllStopAtTheFloorAndTheEnd) {
     EXPECT_EQ(hints.hintClears, 2);
     EXPECT_EQ(board.Histories().Floater(), 32);
     EXPECT_TRUE(board.Matrix() == played);
-    EXPECT_EQ(changes, 3);  // the three moves; undo and redo raise nothing
+    EXPECT_EQ(placed.size(), 3u);  // the three moves; undo and redo raise nothing
 }
 
 TEST_F(BoardTest, ClearEmptiesEverything) {

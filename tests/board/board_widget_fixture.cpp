@@ -13,16 +13,16 @@ BoardWidgetTest::BoardWidgetTest() {
     board.SetPaced(false);
     board.SetBeep(&beep);
     board.SetKeyState(&keys);
-    board.OnChanged = [this](TSudoku* sender, TMoveOrigin origin) {
+    board.OnChanged = [this](TSudoku* sender, const TPlacedMove& move) {
         EXPECT_EQ(sender, &board);
         ++changes;
-        lastOrigin = origin;
+        lastMove = move;
     };
     board.Start();
 }
 
 bool BoardWidgetTest::Put(int digit, int col, int row) {
-    return board.Board().PlacePiece(board.Board().NextFreePiece(digit), col, row, true);
+    return model.PlacePiece(model.NextFreePiece(digit), col, row, true);
 }
 
 void BoardWidgetTest::Send(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButton button,

@@ -1,6 +1,7 @@
-// A laid-out board widget of 576 x 480 (cells 52 x 50, grid at (104, 20)) with a beep that
-// counts and a Tab key the test holds, and the mouse as the window system would send it: every
-// event carries the buttons held after it. Points are board client pixels.
+// A laid-out board widget of 576 x 480 (cells 52 x 50, grid at (104, 20)) on a model of the
+// test's own, with a beep that counts and a Tab key the test holds, and the mouse as the window
+// system would send it: every event carries the buttons held after it. Points are board client
+// pixels.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,10 +11,12 @@
 #include <QImage>
 #include <string>
 
+#include "board/board.h"
 #include "board/number_piece.h"
 #include "board/sudoku.h"
 #include "platform/beep.h"
 #include "platform/key_state.h"
+#include "support/board_printers.h"
 
 class CountingBeep : public TBeep {
   public:
@@ -61,9 +64,10 @@ class BoardWidgetTest : public ::testing::Test {
 
     CountingBeep beep;
     HeldKeys keys;
-    TSudoku board;
+    TBoard model;  // declared before the widget, so it outlives it
+    TSudoku board{model};
     int changes = 0;
-    TMoveOrigin lastOrigin = TMoveOrigin::Program;
+    TPlacedMove lastMove;  // the last one the widget told
 };
 
 inline const QColor kGridGrey(0x80, 0x80, 0x80);

@@ -37,7 +37,8 @@ TEST_F(BoardWidgetTest, StartLaysOutEveryPieceInItsStack) {
 }
 
 TEST(BoardWidgetStart, PacedLayoutRunsFromATimerAndSaysWhenItIsDone) {
-    TSudoku board;
+    TBoard model;
+    TSudoku board(model);
     board.resize(580, 480);
     const auto shownPieces = [&board] {
         int n = 0;
@@ -66,19 +67,20 @@ TEST(BoardWidgetStart, PacedLayoutRunsFromATimerAndSaysWhenItIsDone) {
 }
 
 TEST(BoardWidgetStart, VisibleSolverPlayRunsFromATimerWithTheBoardDisabled) {
-    TSudoku board;
+    TBoard model;
+    TSudoku board(model);
     board.resize(580, 480);
     board.SetPaced(false);
     board.Start();
     board.SetPaced(true);
-    std::string text = known::kSolvedGrid;
-    for (const int i : {0, 10, 20, 30, 40, 50})
+    // One hole in each of six rows, none on the diagonal, so a column told for a row shows.
+    const std::string solved = known::kSolvedGrid;
+    std::string text = solved;
+    for (const int i : {1, 12, 23, 34, 45, 56})
         text[static_cast<std::size_t>(i)] = '0';
-    board.Board().LayOutPuzzle(text);
-    int programMoves = 0;
-    board.OnChanged = [&](TSudoku*, TMoveOrigin origin) {
-        if (origin == TMoveOrigin::Program) ++programMoves;
-    };
+    model.LayOutPuzzle(text);
+    std::vector<TPlacedMove> placed;
+    board.OnChanged = [&](TSudoku*, const TPlacedMove& move) { placed.push_back(move); };
     bool done = false;
     board.PlayForcedMovesVisibly([&] { done = true; });
     EXPECT_FALSE(board.isEnabled());
@@ -86,8 +88,17 @@ TEST(BoardWidgetStart, VisibleSolverPlayRunsFromATimerWithTheBoardDisabled) {
     EXPECT_LT(board.Count(), 81);
     ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
     EXPECT_EQ(board.Count(), 81);
-    EXPECT_EQ(programMoves, 6);
     EXPECT_TRUE(board.isEnabled());
+    // Each move told is the program's, names the solution's digit, and its piece stands there.
+    ASSERT_EQ(placed.size(), 6u);
+    for (const TPlacedMove& m : placed) {
+        const std::size_t cell = static_cast<std::size_t>(m.Move.Col + 9 * m.Move.Row);
+        EXPECT_EQ(text[cell], '0') << m.Move.Col << "," << m.Move.Row;
+        EXPECT_EQ(m.Move.Digit, solved[cell] - '0') << m.Move.Col << "," << m.Move.Row;
+        EXPECT_EQ(model.Pieces(m.Piece).Cell(), m.Move.Cell()) << m.Piece;
+        EXPECT_EQ(model.Pieces(m.Piece).Digit(), m.Move.Digit) << m.Piece;
+        EXPECT_EQ(m.Origin, TMoveOrigin::Program);
+    }
 }
 
 TEST_F(BoardWidgetTest, StatusShowsTheCountInNavy) {
@@ -128,7 +139,7 @@ TEST_F(BoardWidgetTest, DragFromStackToCell) {
     EXPECT_FALSE(Piece(kTopFive).Raised());
     EXPECT_EQ(board.Histories().Count(), 1);
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(lastOrigin, TMoveOrigin::Player);
+    EXPECT_EQ(lastMove, (TPlacedMove{kTopFive, {2, 3, 5}, TMoveOrigin::Player}));
     EXPECT_EQ(beep.count, 0);
     // The next piece of the stack is the top one now.
     EXPECT_EQ(board.Board().NextFreePiece(5), kTopFive - 1);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -88,26 +89,24 @@ TEST(MadePuzzles, KeepTheirGivensAnswerAndLevel) {
             TBoard board;
             board.MakePuzzle(text);
             board.Fix();
-            TCell cell;
-            int digit = 0;
-            const bool found = board.FindAnswer(cell, digit);
+            const std::optional<TFoundAnswer> found = board.FindAnswer();
             const std::string where =
                 "kind " + std::to_string(kind) + " row " + std::to_string(drawn.Row) + ": " + text;
             ASSERT_TRUE(testgrid::IsConsistent(testgrid::FromText(text))) << where;
             ASSERT_EQ(board.Count(), GivensOf(drawn.Text)) << where;
             ASSERT_TRUE(found) << where;
-            const TMove answer{cell.Col, cell.Row, digit};
+            const TMove answer = found->Move;
             ASSERT_TRUE(IsSoundMove(text, answer)) << where;
             // The one basic move after the kind's eliminations is the answer, in every disguise.
             const auto moves = BasicMoves(Eliminated(board.Matrix(), kind));
             ASSERT_EQ(moves.size(), 1u) << where;
             ASSERT_EQ(moves.front().Move, answer) << where;
-            // Kinds 1 and 2 are answered by the agreement scan, which leaves the level alone.
+            // Kinds 1 and 2 are answered by the agreement scan, at level 0.
             // Kind 3's single-candidate cell is named by the next-move search after the first
             // elimination that changes something: level 4, but 6 for row 0, where nothing of
             // levels 4 and 5 applies.
             const int level = kind >= 4 ? kind : kind == 3 ? (drawn.Row == 0 ? 6 : 4) : 0;
-            ASSERT_EQ(board.CurrentTechnique(), level) << where;
+            ASSERT_EQ(found->Technique, level) << where;
         }
     }
 }

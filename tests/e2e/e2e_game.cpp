@@ -9,6 +9,9 @@
 //   e2e_game rules   a saved beginner at station 4, off the checkpoints: a close after 75 s of play
 //                    (Cancel: the round runs on), pause toggled every 0.5 s until the round
 //                    ends as a time-out, and a close after 75 s answered Yes (one station back)
+//   e2e_game arrive  a saved beginner at station 53: the round won, S while the explanation is
+//                    offered asks the arrival question, Yes: the character of level 1, a round
+//                    at level 1 station 0
 //
 // The rules phase runs under faketime, which speeds up the program's clocks and sleeps; with
 // E2E_SPEED=15 the driver waits in real time all the same, and xdotool runs unfaked.
@@ -41,8 +44,11 @@
 #include "journey/character_dialog.h"
 #include "journey/dialogs.h"
 #include "journey/explanation_panel.h"
+#include "journey/game_dialogs.h"
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
+#include "journey/round_records.h"
+#include "journey/round_rules.h"
 #include "journey/statistics_window.h"
 #include "platform/beep.h"
 #include "platform/clock.h"
@@ -202,11 +208,11 @@ void PassOverTheExplanation(TForm1& form) {
 }
 
 int Station(TForm1& form) {
-    return form.Players().Items(std::max(0, form.CurrentUser())).Station;
+    return form.Game().Players().Items(std::max(0, form.Game().CurrentUser())).Station;
 }
 
 bool IsCheckpoint(TForm1& form, int station) {
-    const auto& list = form.CheckpointList();
+    const auto& list = form.Game().CheckpointList();
     return std::find(list.begin(), list.end(), station) != list.end();
 }
 
@@ -216,7 +222,7 @@ bool RoundRunning(TForm1& form) {
 
 // A cell other than the answer's where the answer's digit may stand.
 TCell WrongCell(TForm1& form) {
-    const TMove answer = form.Round().ForcedMove();
+    const TMove answer = form.Game().Round().ForcedMove();
     const TBoard& board = form.Sudoku().Board();
     for (int i = 0; i < 81; ++i) {
         const TCell c{i % 9, i / 9};
@@ -235,7 +241,7 @@ void PlayFirstStart(TForm1& form) {
     Check(WaitFor([] { return ModalIs<TForm3>(); }), "the character dialog appears");
     Click(OnGui([] { return ButtonInModal(QStringLiteral("OK")); }));
     Check(WaitFor([&] { return RoundRunning(form); }), "the first round starts at once");
-    Check(OnGui([&] { return form.Round().PuzzleKind(); }) == 1,
+    Check(OnGui([&] { return form.Game().Round().PuzzleKind(); }) == 1,
           "a beginner's first round is of kind 1");
     const QString caption = OnGui([&] { return form.CountdownLabel().text(); });
     Check(caption == "2:08" || caption == "2:07",
@@ -246,7 +252,7 @@ void PlayFirstStart(TForm1& form) {
     Shot("running-round");
 
     // 2. The right move: success, the circle, station 1, the player dialog; continue.
-    const TMove answer = OnGui([&] { return form.Round().ForcedMove(); });
+    const TMove answer = OnGui([&] { return form.Game().Round().ForcedMove(); });
     Drag(OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).From; }),
          OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).To; }));
     Check(WaitFor([&] { return form.Explanation().Offered(); }),
@@ -270,7 +276,7 @@ void PlayFirstStart(TForm1& form) {
 
     // 3. A wrong move: the message, the answer played and marked, the station as the rules say.
     const int before = OnGui([&] { return Station(form); });
-    const TMove next = OnGui([&] { return form.Round().ForcedMove(); });
+    const TMove next = OnGui([&] { return form.Game().Round().ForcedMove(); });
     const TCell wrong = OnGui([&] { return WrongCell(form); });
     Check(wrong.Col >= 0, "a wrong cell for the answer's digit exists");
     const TMoveOnScreen wrongMove = OnGui([&] { return ScreenMove(form, next.Digit, wrong); });
@@ -305,20 +311,20 @@ void PlayFirstStart(TForm1& form) {
     Check(WaitFor([&] { return RoundRunning(form); }), "continue starts another round");
 
     // 4. Pause and resume: the board hidden, the countdown frozen.
-    Click(OnGui([&] { return CentreOf(ActionButton(form, form.PauseAction())); }));
-    Check(WaitFor([&] { return form.Round().Paused() && !form.Sudoku().isVisible(); }),
+    Click(OnGui([&] { return CentreOf(ActionButton(form, *form.Actions().acPause)); }));
+    Check(WaitFor([&] { return form.Game().Round().Paused() && !form.Sudoku().isVisible(); }),
           "pausing hides the board");
     const QString frozen = OnGui([&] { return form.CountdownLabel().text(); });
     Shot("paused");
     Sleep(2500);
     Check(OnGui([&] { return form.CountdownLabel().text(); }) == frozen,
           "the countdown is frozen while paused");
-    Click(OnGui([&] { return CentreOf(ActionButton(form, form.PauseAction())); }));
-    Check(WaitFor([&] { return !form.Round().Paused() && form.Sudoku().isVisible(); }),
+    Click(OnGui([&] { return CentreOf(ActionButton(form, *form.Actions().acPause)); }));
+    Check(WaitFor([&] { return !form.Game().Round().Paused() && form.Sudoku().isVisible(); }),
           "resuming shows the board");
 
     // 5. A round won with keys alone: the cursor moved with the arrows, the digit typed.
-    const TMove keyed = OnGui([&] { return form.Round().ForcedMove(); });
+    const TMove keyed = OnGui([&] { return form.Game().Round().ForcedMove(); });
     const TCell cursor = OnGui([&] { return form.Sudoku().Cursor().Cell(); });
     const int stationBefore = OnGui([&] { return Station(form); });
     for (int i = 0; i < (keyed.Col - cursor.Col + 9) % 9; ++i)
@@ -337,15 +343,15 @@ void PlayFirstStart(TForm1& form) {
     Click(OnGui([] { return ButtonInModal(QStringLiteral("close")); }));
     Check(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }),
           "close leaves the player dialog");
-    Click(OnGui([&] { return CentreOf(ActionButton(form, form.RecordsAction())); }));
+    Click(OnGui([&] { return CentreOf(ActionButton(form, *form.Actions().acRecords)); }));
     Check(WaitFor([] { return ModalIs<TStatisticsWindow>(); }), "the records window opens");
-    Check(OnGui([&] { return form.StatisticsWindow().Statistics().All.Rounds; }) == 3,
+    Check(OnGui([&] { return form.Dialogs().Statistics().Statistics().All.Rounds; }) == 3,
           "it counts the three rounds played");
     Shot("records");
     Click(OnGui([] { return ButtonInModal(QStringLiteral("close")); }));
     Check(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }),
           "the records window closes");
-    Click(OnGui([&] { return CentreOf(ActionButton(form, form.StartAction())); }));
+    Click(OnGui([&] { return CentreOf(ActionButton(form, *form.Actions().acStart)); }));
     Check(WaitFor([&] { return RoundRunning(form); }), "start begins one more round");
 
     // 7. Quit during the round's first minute: no question, nothing lost.
@@ -365,17 +371,17 @@ void ChooseSavedPlayer(TForm1& form) {
         return menu->mapToGlobal(menu->actionGeometry(actions.last()).center());
     });
     Click(item);
-    Check(WaitFor([&] { return form.PlayerDialog().lbSelect->text() == kName; }),
+    Check(WaitFor([&] { return form.Dialogs().PlayerDialog().lbSelect->text() == kName; }),
           "the saved player can be chosen");
 }
 
 void PlayAgain(TForm1& form) {
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "with a saved player the player dialog opens");
-    Check(OnGui([&] { return form.Players().Count(); }) == 1, "the saved player is loaded");
-    const int saved = OnGui([&] { return form.Players().Items(0).Station; });
+    Check(OnGui([&] { return form.Game().Players().Count(); }) == 1, "the saved player is loaded");
+    const int saved = OnGui([&] { return form.Game().Players().Items(0).Station; });
     ChooseSavedPlayer(form);
     Shot("player-dialog");
-    Check(OnGui([&] { return form.PlayerDialog().ShownStation(); }) == saved,
+    Check(OnGui([&] { return form.Dialogs().PlayerDialog().ShownStation(); }) == saved,
           "the dialog shows the saved station " + std::to_string(saved));
     std::printf("station %d\n", saved);
     Click(OnGui([] { return ButtonInModal(QStringLiteral("close")); }));
@@ -388,7 +394,7 @@ void PlayAgain(TForm1& form) {
 // The player dialog's menu: the saved player chosen, then continue; the round runs.
 void ContinueAsSavedPlayer(TForm1& form) {
     ChooseSavedPlayer(form);
-    Click(OnGui([&] { return CentreOf(form.PlayerDialog().btOK); }));
+    Click(OnGui([&] { return CentreOf(form.Dialogs().PlayerDialog().btOK); }));
     Check(WaitFor([&] { return RoundRunning(form); }), "the dialog's OK starts a round");
 }
 
@@ -396,8 +402,8 @@ void ContinueAsSavedPlayer(TForm1& form) {
 bool WaitForPlay(TForm1& form, std::int64_t ms, const TClock& clock) {
     return WaitFor(
         [&] {
-            return form.Round().State() == TRoundState::Running &&
-                   clock.NowMs() - form.Round().StartTick() >= ms;
+            return form.Game().Round().State() == TRoundState::Running &&
+                   clock.NowMs() - form.Game().Round().StartTick() >= ms;
         },
         20000);
 }
@@ -409,7 +415,7 @@ QString QuestionShown() {
 
 void PlayTheRules(TForm1& form, const TClock& clock) {
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "the player dialog opens");
-    const int start = OnGui([&] { return form.Players().Items(0).Station; });
+    const int start = OnGui([&] { return form.Game().Players().Items(0).Station; });
     ContinueAsSavedPlayer(form);
     Shot("rules-round");
 
@@ -427,10 +433,11 @@ void PlayTheRules(TForm1& form, const TClock& clock) {
           "after Cancel the window and the station stay");
 
     // 2. Pause toggled every 0.5 s of the program's time: the round still ends by its time.
-    const QPoint pause = OnGui([&] { return CentreOf(ActionButton(form, form.PauseAction())); });
+    const QPoint pause =
+        OnGui([&] { return CentreOf(ActionButton(form, *form.Actions().acPause)); });
     Xdo({"mousemove", "--sync", N(pause.x()), N(pause.y())});
     int toggles = 0;
-    while (OnGui([&] { return form.Round().Active(); }) && toggles < 5000) {
+    while (OnGui([&] { return form.Game().Round().Active(); }) && toggles < 5000) {
         Xdo({"click", "1"});
         ++toggles;
         std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the program's 0.5 s
@@ -451,6 +458,69 @@ void PlayTheRules(TForm1& form, const TClock& clock) {
     Check(WaitFor([&] { return !form.isVisible(); }), "Yes closes the window");
     Check(OnGui([&] { return Station(form); }) == start - 2, "Yes costs one station");
     std::printf("station %d\n", start - 2);
+}
+
+// Gives the window the keyboard again, as a person would click it after a dialog.
+void FocusWindow(TForm1& form) {
+    Xdo({"windowfocus", "--sync", QString::number(OnGui([&] { return form.winId(); }))});
+    Check(WaitFor([&] { return QApplication::activeWindow() == &form; }),
+          "the window has the keys");
+}
+
+void PlayTheArrival(TForm1& form) {
+    Check(WaitFor([] { return ModalIs<TForm2>(); }), "the player dialog opens");
+    ContinueAsSavedPlayer(form);
+    Check(OnGui([&] { return Station(form); }) == 53, "the player stands at station 53");
+
+    // The round won: the player stands at Kyoto, the explanation is offered.
+    const TMove answer = OnGui([&] { return form.Game().Round().ForcedMove(); });
+    Drag(OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).From; }),
+         OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).To; }));
+    Check(WaitFor([&] { return form.Explanation().Offered(); }),
+          "after the right move the explanation is offered");
+    Check(OnGui([&] { return Station(form); }) == 54, "the right move brings the player to Kyoto");
+
+    // S asks the arrival question first; Yes sets out on the next journey.
+    FocusWindow(form);
+    Xdo({"key", "s"});
+    Check(WaitFor([] { return ModalIs<QMessageBox>(); }), "S brings the arrival question");
+    Check(OnGui(QuestionShown).contains(QStringLiteral("の目的地に到着です")),
+          "the question tells of the arrival");
+    Shot("arrival-question");
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("Yes")); }));
+    Check(WaitFor([] { return ModalIs<TForm3>(); }),
+          "the character dialog of the new level appears");
+    Check(OnGui([&] {
+              TForm3& characters = form.Dialogs().CharacterDialog();
+              return characters.CharacterButton(3)->isEnabled() &&
+                     !characters.CharacterButton(0)->isEnabled();
+          }),
+          "it offers the characters of level 1");
+    Shot("arrival-character");
+    Click(OnGui([] { return ButtonInModal(QStringLiteral("OK")); }));
+    Check(WaitFor([&] { return RoundRunning(form); }), "a round of the new journey starts");
+    Check(OnGui([&] {
+              const TSenkaroUser& user = form.Game().Players().Items(0);
+              return user.Level == 1 && user.Station == 0;
+          }),
+          "the player is at level 1, station 0");
+    Check(OnGui([&] {
+              const TRound& round = form.Game().Round();
+              return round.TimeLimit() == TimeLimitMs(round.PuzzleKind(), 1);
+          }),
+          "the round's time limit is of level 1");
+    Check(OnGui([&] {
+              const TRoundRecords& records = form.Game().Records();
+              for (int i = 0; i < records.Count(); ++i)
+                  if (records.Items(i)->Station == 54) return false;
+              return records.Count() == 1;
+          }),
+          "no round was played at Kyoto");
+    Shot("arrival-round");
+
+    // Quit in the round's first minute.
+    Click(OnGui([&] { return CloseButton(form); }));
+    Check(WaitFor([&] { return !form.isVisible(); }), "the window closes");
 }
 
 // Seconds since this process started, from the kernel's own record.
@@ -497,6 +567,8 @@ int main(int argc, char* argv[]) {
             PlayAgain(form);
         else if (phase == QStringLiteral("rules"))
             PlayTheRules(form, clock);
+        else if (phase == QStringLiteral("arrive"))
+            PlayTheArrival(form);
         else
             PlayFirstStart(form);
         // Whatever happened, the window goes and the program ends.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Plays the game as a person would on a fresh Xvfb server, in a fresh folder, twice: a first
-# start and a start again. Then checks the data file with senkaro-data. Last, in a folder of
-# its own with a beginner at station 4 (every round there lasts two minutes or more), the rules of closing and pausing, with the game's clocks
-# sped up fifteen times by faketime.
+# start and a start again. Then checks the data file with senkaro-data. Then, in a folder of
+# its own with a beginner at station 53, the arrival at Kyoto and the next journey. Last, in a
+# folder of its own with a beginner at station 4 (every round there lasts two minutes or
+# more), the rules of closing and pausing, with the game's clocks sped up fifteen times by
+# faketime.
 #   run_e2e.sh E2E_GAME SENKARO_DATA
 set -euo pipefail
 game=$1
@@ -27,6 +29,20 @@ if [[ "$line" != "Tabibito=0,$station,"* ]]; then
   exit 1
 fi
 echo "ok - senkaro.ini holds the player at station $station"
+
+arrive="$work/arrive"
+mkdir "$arrive"
+cd "$arrive"
+printf '[userdata]\r\nTabibito=0,53,"8,20,52","2026/12/01 10:00:00",0\r\n' >players.txt
+"$data" encode players.txt senkaro.ini
+run arrive
+line=$("$data" show senkaro.ini | grep '^Tabibito=' || true)
+echo "userdata line: $line"
+if [[ "$line" != "Tabibito=1,0,"* ]]; then
+  echo "FAIL - senkaro.ini holds the player at level 1, station 0 after the arrival"
+  exit 1
+fi
+echo "ok - senkaro.ini holds the player at level 1, station 0 after the arrival"
 
 rules="$work/rules"
 mkdir "$rules"

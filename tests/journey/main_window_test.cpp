@@ -11,6 +11,7 @@
 #include "board/sudoku.h"
 #include "journey/character_dialog.h"
 #include "journey/fake_dialogs.h"
+#include "journey/game_dialogs.h"
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
 #include "journey/route_map.h"
@@ -59,7 +60,7 @@ TEST_F(WindowTest, FirstStartAsksForANameUntilOneIsGiven) {
         return QDialog::Accepted;
     };
     auto window = MakeWindow();
-    EXPECT_EQ(window->CurrentUser(), -1);
+    EXPECT_EQ(window->Game().CurrentUser(), -1);
     window->show();
     Settle();
 
@@ -68,15 +69,15 @@ TEST_F(WindowTest, FirstStartAsksForANameUntilOneIsGiven) {
     EXPECT_EQ(dialogs.Messages[0], QStringLiteral("ユーザー名は必要です input your name"));
     EXPECT_TRUE(dialogs.Messages[1].contains(QStringLiteral("=")));
 
-    ASSERT_EQ(window->Players().Count(), 1);
-    EXPECT_EQ(window->CurrentUser(), 0);
-    const TSenkaroUser& user = window->Players().Items(0);
+    ASSERT_EQ(window->Game().Players().Count(), 1);
+    EXPECT_EQ(window->Game().CurrentUser(), 0);
+    const TSenkaroUser& user = window->Game().Players().Items(0);
     EXPECT_EQ(user.Name, QStringLiteral("花子"));
     EXPECT_EQ(user.Character, 2);
-    EXPECT_EQ(window->CheckpointList().size(), 15u);
+    EXPECT_EQ(window->Game().CheckpointList().size(), 15u);
     EXPECT_EQ(window->Journey().UserLabel().text(), QStringLiteral("花子"));
     // The first round starts at once.
-    EXPECT_EQ(window->Round().State(), TRoundState::Running);
+    EXPECT_EQ(window->Game().Round().State(), TRoundState::Running);
 
     const QStringList saved = ReadPlayers();
     ASSERT_EQ(saved.size(), 1);
@@ -87,43 +88,16 @@ TEST_F(WindowTest, FirstStartAsksForANameUntilOneIsGiven) {
 TEST_F(WindowTest, StartWithPlayersSelectsNobodyAndOpensThePlayerDialog) {
     WritePlayers({"Taro=1,20,\"5,52\",\"2026/12/01 10:00:00\",4"});
     auto window = MakeWindow();
-    EXPECT_EQ(window->Players().Count(), 1);
-    EXPECT_EQ(window->CurrentUser(), -1);
+    EXPECT_EQ(window->Game().Players().Count(), 1);
+    EXPECT_EQ(window->Game().CurrentUser(), -1);
     EXPECT_EQ(window->Journey().UserLabel().text(),
               QStringLiteral("ゲームをする人を設定しましょう select user"));
-    EXPECT_FALSE(window->StartAction().isEnabled());
+    EXPECT_FALSE(window->Actions().acStart->isEnabled());
     window->show();
     Settle();
     ASSERT_EQ(dialogs.ModalDialogs.size(), 1u);
-    EXPECT_EQ(dialogs.ModalDialogs[0], &window->PlayerDialog());
+    EXPECT_EQ(dialogs.ModalDialogs[0], &window->Dialogs().PlayerDialog());
     EXPECT_TRUE(dialogs.Prompts.empty());
-}
-
-TEST_F(WindowTest, ChoosingAPlayerWithoutCheckpointsDrawsThemAndAsksForACharacter) {
-    // Level 1 with a character of level 0: a new journey's first selection.
-    WritePlayers({"Taro=1,0,,\"2026/12/01 10:00:00\",1"});
-    auto window = MakeWindow();
-    dialogs.OnModal = [&](QDialog& shown) {
-        if (&shown == &window->PlayerDialog() && window->PlayerDialog().SelectedUser < 0)
-            EXPECT_TRUE(ChoosePlayerInMenu(window->PlayerDialog(), QStringLiteral("Taro")));
-        return QDialog::Accepted;
-    };
-    window->show();
-    Settle();
-    EXPECT_EQ(window->CurrentUser(), 0);
-    EXPECT_EQ(window->CheckpointList().size(), 12u);
-    EXPECT_EQ(window->Players().Items(0).Character, 3);  // the level's first, unchanged
-    EXPECT_EQ(window->Journey().LevelLabel().text(), QStringLiteral("急ぎ旅（中級）"));
-    const QStringList saved = ReadPlayers();
-    ASSERT_EQ(saved.size(), 1);
-    EXPECT_TRUE(saved[0].endsWith(QStringLiteral(",3")));
-
-    // Choosing again keeps the drawn checkpoints and asks nothing more.
-    const auto before = window->CheckpointList();
-    const std::size_t modals = dialogs.ModalDialogs.size();
-    window->OpenDlgAction().trigger();
-    EXPECT_EQ(window->CheckpointList(), before);
-    EXPECT_EQ(dialogs.ModalDialogs.size(), modals + 1);
 }
 
 TEST_F(WindowTest, EveryTextIsWholeInItsPlace) {
@@ -156,13 +130,13 @@ TEST_F(WindowTest, EveryTextIsWholeInItsPlace) {
                 journey.UserLabel().toolTip() == longName);
 
     // The player dialog shows each station, each level and the long name whole or elided.
-    TForm2& dialog = window->PlayerDialog();
-    TSenkaroUser& user = const_cast<TSenkaroUser&>(window->Players().Items(0));
+    TForm2& dialog = window->Dialogs().PlayerDialog();
+    TSenkaroUsers users = window->Game().Players();
     for (int station = 0; station < kStationCount; ++station) {
         for (int level = 0; level < 3; ++level) {
-            user.Station = station;
-            user.Level = level;
-            dialog.ShowPlayer(0);
+            users.Items(0).Station = station;
+            users.Items(0).Level = level;
+            dialog.PrepareToOpen(users, 0);
             EXPECT_TRUE(fits(*dialog.lbStation)) << station;
             EXPECT_TRUE(fits(*dialog.lbLevel)) << level;
             EXPECT_LE(dialog.lbLevel->geometry().right(), dialog.imBack->geometry().left());
@@ -298,9 +272,9 @@ TEST(RouteTables, NamesAsTheGameShowsThem) {
 TEST_F(WindowTest, MemoToolsReachTheBoard) {
     auto window = MakeWindow();
     dialogs.Colors = {QColor(0, 128, 255), std::nullopt};
-    window->PenColorAction().trigger();
+    window->Actions().acPenColor->trigger();
     EXPECT_EQ(window->Sudoku().PenColor(), QColor(0, 128, 255));
-    window->PenColorAction().trigger();  // cancelled: unchanged
+    window->Actions().acPenColor->trigger();  // cancelled: unchanged
     EXPECT_EQ(window->Sudoku().PenColor(), QColor(0, 128, 255));
     for (QAction* action : window->findChildren<QAction*>()) {
         if (action->text() == QStringLiteral("消しゴム eraser mode")) action->trigger();

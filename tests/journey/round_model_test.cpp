@@ -85,59 +85,11 @@ TEST_F(RoundModelTest, TicksCountDownAndEndTheRoundAtTheLimit) {
     EXPECT_FALSE(round.Tick(now + 129000).TimedOut);  // ended once
 }
 
-TEST_F(RoundModelTest, PausesNeitherShortenNorStretchTheRound) {
-    StartRound();
-    // An hour's break after 10 s leaves 118 s.
-    ASSERT_TRUE(round.Pause(now + 10000));
-    EXPECT_TRUE(round.Pause(now + 20000));  // a second pause keeps the first one's start
-    EXPECT_EQ(round.Remaining(now + 3'600'000), 118000);
-    EXPECT_FALSE(round.Resume(now + 3'600'000).TimedOut);
-    EXPECT_EQ(round.Remaining(now + 3'600'000), 118000);
-
-    // Toggling pause every 0.8 s: the time played between the pauses still adds up.
-    TRound toggled;
-    ASSERT_TRUE(toggled.BeginMaking(1));
-    toggled.Start(kForced, 1, 0);  // 64 s
-    std::int64_t t = 0;
-    bool ended = false;
-    while (!ended && t < 1'000'000) {
-        t += 800;
-        toggled.Pause(t);
-        t += 800;
-        ended = toggled.Resume(t).TimedOut;
-    }
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(t, 128000);  // 64 s of play and 64 s of pauses
-    EXPECT_FALSE(toggled.Judge(kForced, t));
-}
-
 TEST_F(RoundModelTest, AResumeAfterTheLimitEndsTheRound) {
     StartRound();
     ASSERT_TRUE(round.Pause(now + 128500));  // paused after the time ran out, before a tick
     EXPECT_TRUE(round.Resume(now + 200000).TimedOut);
     EXPECT_EQ(round.State(), TRoundState::Idle);
-}
-
-TEST_F(RoundModelTest, ClosingRule) {
-    EXPECT_EQ(round.CloseRule(now, false), TCloseRule::Free);  // no round
-    ASSERT_TRUE(round.BeginMaking(1));
-    EXPECT_EQ(round.CloseRule(now, false), TCloseRule::Refused);
-    round.Start(kForced, 0, now);
-    EXPECT_EQ(round.CloseRule(now + 59999, false), TCloseRule::Free);
-    EXPECT_EQ(round.CloseRule(now + 60000, false), TCloseRule::Ask);
-    EXPECT_EQ(round.CloseRule(now + 60000, true), TCloseRule::Free);  // at a checkpoint
-
-    // Paused time is never play: 30 s played, then a ten-minute break.
-    round.Pause(now + 30000);
-    EXPECT_EQ(round.CloseRule(now + 630000, false), TCloseRule::Free);
-    round.Resume(now + 630000);
-    EXPECT_EQ(round.CloseRule(now + 659999, false), TCloseRule::Free);
-    EXPECT_EQ(round.CloseRule(now + 660000, false), TCloseRule::Ask);
-
-    round.Judge(kForced, now + 660000);
-    EXPECT_EQ(round.CloseRule(now + 660000, false), TCloseRule::Refused);  // mid-judgement
-    round.FinishJudging();
-    EXPECT_EQ(round.CloseRule(now + 660000, false), TCloseRule::Free);
 }
 
 TEST(RoundRules, KindsByLevelAndStation) {

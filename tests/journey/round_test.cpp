@@ -1,39 +1,37 @@
 // Rounds as the player plays them in the main window, with a clock, a sound player and
-// dialogs of the test's own: the round starts from the player dialog, pieces are dragged with
-// the mouse, the countdown's timer fires, and the window is closed with close().
+// dialogs of the test's own: pieces dragged with the mouse or typed with the keys, the
+// countdown's timer fired, the window closed with close(). The game's rules are tested on the
+// game itself; these check that the window hands it the player's commands and shows what it
+// answers.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <set>
 
 #include "board/explanation_overlay.h"
-#include "board/number_piece.h"
 #include "board/sudoku.h"
+#include "journey/character_dialog.h"
 #include "journey/explanation_panel.h"
 #include "journey/fake_dialogs.h"
+#include "journey/game_dialogs.h"
 #include "journey/main_window.h"
-#include "journey/round_records.h"
 #include "journey/round_rules.h"
+#include "journey/route_panel.h"
+#include "journey/route_tables.h"
 #include "journey/sound_cues.h"
 #include "journey/statistics_window.h"
 #include "journey/window_test_support.h"
-#include "logic/position_text.h"
 #include "logic/random.h"
-#include "logic/technique_examples.h"
 #include "logic/technique_names.h"
 #include "platform/beep.h"
-#include "platform/clock.h"
 #include "platform/sound_player.h"
 #include "resource_names.h"
-#include "storage/data_file.h"
-#include "storage/storage_test_support.h"
 
 namespace {
 
@@ -68,99 +66,69 @@ struct RoundTest : ::testing::Test, TGameFolder {
     TManualClock clock;
     RecordingPlayer sound;
     std::unique_ptr<TForm1> window;
-    // Whether the player dialog continues after a round, or is closed.
-    bool keepPlaying = false;
+    bool keepPlaying = false;  // whether the player dialog continues after a round, or closes
     int dialogOpenings = 0;
-    // The messages shown when the player dialog last opened.
-    std::size_t messagesBeforeDialog = 0;
+    std::size_t messagesBeforeDialog = 0;  // shown when the player dialog last opened
+    std::vector<int> characterLevels;      // the level each character dialog offered
 
-    // One player at a level and station with checkpoints 5, 20 and 52. The game starts, the
-    // player is chosen in the player dialog's menu and continues: the first round runs.
+    // One player at a level and station with checkpoints 5, 20 and 52, chosen in the player
+    // dialog's menu: the first round runs.
     void Open(int level, int station, unsigned seed = 11) {
         WritePlayers({QStringLiteral("%1=%2,%3,\"5,20,52\",\"2026/12/01 10:00:00\",%4")
                           .arg(kPlayer)
                           .arg(level)
                           .arg(station)
                           .arg(3 * level)});
-        TServices services;
-        services.Dialogs = &dialogs;
-        services.Clock = &clock;
-        services.Sound = &sound;
-        services.Beep = &beep;
-        services.DataFile = DataFile();
-        window = std::make_unique<TForm1>(services);
+        window = std::make_unique<TForm1>(
+            TServices{&dialogs, &clock, &sound, nullptr, &beep, DataFile(), {}});
         window->SetPaced(false);
         dialogs.OnModal = [this](QDialog& shown) {
-            if (&shown != &window->PlayerDialog()) return QDialog::Accepted;
+            if (auto* characters = dynamic_cast<TForm3*>(&shown))
+                characterLevels.push_back(characters->ChosenCharacter() / 3);
+            if (&shown != &window->Dialogs().PlayerDialog()) return QDialog::Accepted;
             messagesBeforeDialog = dialogs.Messages.size();
-            if (dialogOpenings++ == 0) {
-                EXPECT_TRUE(ChoosePlayerInMenu(window->PlayerDialog(), kPlayer));
-                return QDialog::Accepted;
-            }
-            return keepPlaying ? QDialog::Accepted : QDialog::Rejected;
+            if (dialogOpenings++ > 0) return keepPlaying ? QDialog::Accepted : QDialog::Rejected;
+            EXPECT_TRUE(ChoosePlayerInMenu(window->Dialogs().PlayerDialog(), kPlayer));
+            return QDialog::Accepted;
         };
         // The test fires the deferred start itself, however slow the machine.
         window->EventTimer().setInterval(3'600'000);
         SeedProgramRandom(seed);
         window->show();
         Settle();
-        ContinueFromTheDialog();
+        StartTheDeferredRound();
     }
 
-    // After a judged round: the explanation passed over with its continue button, so the
-    // player dialog opens.
+    TGame& Game() { return window->Game(); }
+    const TRound& Round() { return Game().Round(); }
+    const TSenkaroUser& Player() { return Game().Players().Items(0); }
+
+    void StartTheDeferredRound() {
+        ASSERT_TRUE(window->EventTimer().isActive());
+        Fire(window->EventTimer());
+        ASSERT_EQ(Round().State(), TRoundState::Running);
+    }
+    // The explanation's continue button: the player dialog opens.
     void PassOverTheExplanation() {
-        if (!window->Explanation().Offered()) return;
         QTest::mouseClick(&window->Explanation().ContinueButton(), Qt::LeftButton);
         Settle();
     }
-
-    // The deferred start after the dialog's continue.
-    void ContinueFromTheDialog() {
-        PassOverTheExplanation();
-        ASSERT_TRUE(window->EventTimer().isActive());
-        Fire(window->EventTimer());
-        ASSERT_EQ(window->Round().State(), TRoundState::Running);
-    }
-
-    const TSenkaroUser& Player() { return window->Players().Items(0); }
-
-    int SavedStation() const {
-        TSenkaroUser user;
-        user.FromText(ReadPlayers().value(0));
-        return user.Station;
-    }
-
-    void Drag(int digit, TCell cell) {
-        DragDigitTo(window->Sudoku(), digit, cell);
+    void PlayTheAnswer() {
+        const TMove answer = Round().ForcedMove();
+        DragDigitTo(window->Sudoku(), answer.Digit, answer.Cell());
         Settle();
     }
-    void PlayTheAnswer() {
-        const TMove answer = window->Round().ForcedMove();
-        Drag(answer.Digit, answer.Cell());
-    }
-
     // The countdown's next tick, with the clock moved on by ms.
     void TickAfter(std::int64_t ms) {
         clock.now += ms;
         Fire(window->CountdownTimer());
     }
-
-    // A digit that may stand in the cell but is not the answer, and a cell other than the
-    // answer's where the answer's digit may stand.
-    std::pair<int, TCell> WrongMoves() {
-        const TMove answer = window->Round().ForcedMove();
-        const TBoard& board = window->Sudoku().Board();
-        int wrongDigit = 0;
-        for (int d = 1; d <= 9 && !wrongDigit; ++d)
-            if (d != answer.Digit && board.CanPlace(answer.Col, answer.Row, d)) wrongDigit = d;
-        TCell wrongCell{-1, -1};
-        for (int i = 0; i < 81 && wrongCell.Col < 0; ++i) {
-            const TCell c{i % 9, i / 9};
-            if (c == answer.Cell() || board.Matrix().GetValue(c.Col, c.Row) != 0) continue;
-            if (board.CanPlace(c.Col, c.Row, answer.Digit)) wrongCell = c;
-        }
-        return {wrongDigit, wrongCell};
+    // A digit that may stand in the answer's cell but is not the answer.
+    int WrongDigit() {
+        const TMove answer = Round().ForcedMove();
+        for (int d = 1; d <= 9; ++d)
+            if (d != answer.Digit && Game().Board().CanPlace(answer.Col, answer.Row, d)) return d;
+        return 0;
     }
 
     // A key as the window system delivers it: to the window, on to the focused widget.
@@ -168,25 +136,16 @@ struct RoundTest : ::testing::Test, TGameFolder {
         QTest::keyClick(window->windowHandle(), key);
         Settle();
     }
-    // The arrow keys that bring the board's cursor to the cell.
-    void CursorTo(TCell cell) {
-        const TCell from = window->Sudoku().Cursor().Cell();
-        for (int i = 0; i < (cell.Col - from.Col + 9) % 9; ++i)
-            Key(Qt::Key_Right);
-        for (int i = 0; i < (cell.Row - from.Row + 9) % 9; ++i)
-            Key(Qt::Key_Down);
-        ASSERT_EQ(window->Sudoku().Cursor().Cell(), cell);
-    }
     void KeysReady() {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_TRUE(window->Sudoku().hasFocus());
     }
 
-    // The answer stands on the board, circled.
+    // The answer stands on the board, its piece circled.
     void ExpectTheAnswerShown() {
-        const TMove answer = window->Round().ForcedMove();
-        const TBoard& board = window->Sudoku().Board();
+        const TMove answer = Round().ForcedMove();
+        const TBoard& board = Game().Board();
         EXPECT_EQ(board.Matrix().GetValue(answer.Col, answer.Row), answer.Digit);
         const THistory& played = board.Histories().Items(board.Histories().Count() - 1);
         EXPECT_EQ(played.ToCol(), answer.Col);
@@ -197,212 +156,107 @@ struct RoundTest : ::testing::Test, TGameFolder {
 
 }  // namespace
 
-TEST_F(RoundTest, ABeginnerAtTheStartGetsKindOne) {
-    Open(0, 0);
-    EXPECT_FALSE(window->EventTimer().isActive());
-    EXPECT_EQ(window->Round().PuzzleKind(), 1);
-    EXPECT_EQ(window->Round().TimeLimit(), 128000);
-    EXPECT_TRUE(window->CountdownTimer().isActive());
-    EXPECT_TRUE(window->Sudoku().isEnabled());
-    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("2:08"));
-    EXPECT_EQ(sound.played, std::vector<QString>{"chimes"});
-    EXPECT_FALSE(window->StartAction().isVisible());
-    EXPECT_FALSE(window->OpenDlgAction().isVisible());
-    EXPECT_TRUE(window->PauseAction().isVisible());
-
-    TickAfter(1600);
-    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("2:06"));
-    // The next tick comes when the caption changes to 2:05.
-    EXPECT_EQ(window->CountdownTimer().interval(), 400);
-}
-
-TEST_F(RoundTest, ARightMoveMovesThePlayerOn) {
-    Open(0, 3);
-    PlayTheAnswer();
-    EXPECT_EQ(Player().Station, 4);
-    EXPECT_EQ(SavedStation(), 4);
-    EXPECT_EQ(sound.played.back(), QStringLiteral("Trumpet0003"));
-    const THistories& moves = window->Sudoku().Board().Histories();
-    EXPECT_EQ(moves.Items(moves.Count() - 1).Technique(), 0);  // the player's move
-    EXPECT_FALSE(window->CountdownTimer().isActive());
-    EXPECT_FALSE(window->Sudoku().isEnabled());
-    EXPECT_TRUE(dialogs.Messages.empty());
-    EXPECT_EQ(window->Circle().parentWidget(),
-              window->Sudoku().NumberPiece(moves.Items(moves.Count() - 1).Index()));
-    EXPECT_FALSE(window->Circle().isHidden());
-    EXPECT_EQ(dialogOpenings, 1);  // the explanation is offered first
-    PassOverTheExplanation();
-    EXPECT_EQ(dialogOpenings, 2);  // then the player dialog opens again
-    EXPECT_TRUE(window->StartAction().isVisible());
-    EXPECT_TRUE(window->StartAction().isEnabled());
-    EXPECT_EQ(window->Round().State(), TRoundState::Idle);
-}
-
-TEST_F(RoundTest, ReachingACheckpointOrTheDestinationSoundsBig) {
-    for (const int station : {4, 19, 53}) {
-        dialogOpenings = 0;
-        sound.played.clear();
-        Open(0, station);
-        PlayTheAnswer();
-        EXPECT_EQ(Player().Station, station + 1);
-        ASSERT_EQ(sound.played.size(), 2u);
-        EXPECT_TRUE(sound.played[1] == "Trumpet001" || sound.played[1] == "fanfare001") << station;
-    }
-}
-
-TEST_F(RoundTest, AWrongDigitInTheRightCellFails) {
-    Open(2, 8);  // kinds 4-6: the forced cell has other candidates
-    const TMove answer = window->Round().ForcedMove();
-    const auto [wrongDigit, wrongCell] = WrongMoves();
-    ASSERT_NE(wrongDigit, 0);
-    const int before = window->Sudoku().Board().Histories().Count();
-    Drag(wrongDigit, answer.Cell());
-    EXPECT_EQ(beep.beeps, 1);  // the judge beeps; the board took the move
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(
-        dialogs.Messages[0],
-        QStringLiteral("必然の一手を探してください\r\n\r\nSet a number in the specified cell!"));
-    PassOverTheExplanation();
-    EXPECT_EQ(messagesBeforeDialog, 1u);  // the message comes before the player dialog
-    // The wrong move is undone and the answer is played in its place.
-    ExpectTheAnswerShown();
-    EXPECT_EQ(window->Sudoku().Board().Histories().Count(), before + 1);
-    EXPECT_EQ(Player().Station, 7);
-    EXPECT_EQ(SavedStation(), 7);
-    EXPECT_EQ(sound.played.back(), QStringLiteral("Applause0001"));
-}
-
-TEST_F(RoundTest, TheRightDigitInAnotherCellFailsButNotAtACheckpoint) {
-    Open(0, 5);  // 5 is a checkpoint
-    const auto [wrongDigit, wrongCell] = WrongMoves();
-    ASSERT_GE(wrongCell.Col, 0);
-    Drag(window->Round().ForcedDigit(), wrongCell);
-    EXPECT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(Player().Station, 5);
-    EXPECT_EQ(sound.played.back(), QStringLiteral("Applause0001"));
-}
-
-TEST_F(RoundTest, TimeOutFailsWithoutMessage) {
-    Open(1, 10);
-    TickAfter(window->Round().TimeLimit());
-    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("0"));
-    EXPECT_TRUE(dialogs.Messages.empty());
-    ExpectTheAnswerShown();
-    EXPECT_EQ(Player().Station, 9);
-    EXPECT_EQ(SavedStation(), 9);
-    EXPECT_FALSE(window->CountdownTimer().isActive());
-}
-
-TEST_F(RoundTest, TheRightMoveAfterTheLimitIsATimeOut) {
-    // The tick that would end the round has not come yet when the move lands.
+TEST_F(RoundTest, ARightMoveIsJudgedExplainedAndTheNextRoundStartsFromTheDialog) {
     Open(0, 8);
-    clock.now += window->Round().TimeLimit() + 500;
-    PlayTheAnswer();
-    EXPECT_EQ(Player().Station, 7);
-    EXPECT_TRUE(dialogs.Messages.empty());
-    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("0"));
-    ExpectTheAnswerShown();  // the late move was taken back
-    EXPECT_EQ(window->Sudoku()
-                  .Board()
-                  .Histories()
-                  .Items(window->Sudoku().Board().Histories().Count() - 1)
-                  .Technique(),
-              1);
-}
-
-TEST_F(RoundTest, PausingDoesNotShortenTheRound) {
-    Open(0, 0);
-    TickAfter(10000);
-    window->PauseAction().trigger();
-    EXPECT_TRUE(window->Round().Paused());
-    EXPECT_FALSE(window->Sudoku().isVisible());
-    EXPECT_EQ(window->PauseAction().text(), QStringLiteral("再開 replay"));
-    EXPECT_FALSE(window->CountdownTimer().isActive());
-    clock.now += 3'600'000;
-    window->PauseAction().trigger();
-    EXPECT_TRUE(window->Sudoku().isVisible());
-    EXPECT_EQ(window->PauseAction().text(), QStringLiteral("一時停止 pause"));
-    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("1:58"));
-    TickAfter(1000);
-    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("1:57"));
-}
-
-TEST_F(RoundTest, TogglingPauseCannotStretchTheRound) {
-    // Pause and resume every 0.8 s: the timer never gets to fire on its own, yet the round
-    // ends once its 128 s have been played, and a right move then does not count.
-    Open(0, 8);
-    int toggles = 0;
-    while (window->Round().Active() && toggles < 1000) {
-        clock.now += 800;
-        window->PauseAction().trigger();
-        ++toggles;
-    }
-    EXPECT_EQ(toggles, 2 * 128000 / 800 - 1);  // ended by the resume after 128 s of play
-    EXPECT_EQ(Player().Station, 7);
-    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("0"));
-    EXPECT_FALSE(window->PauseAction().isVisible());
-    EXPECT_TRUE(window->Sudoku().isVisible());
-}
-
-TEST_F(RoundTest, APauseClickQueuedBehindTheWinningMoveIsNotTakenMidTransition) {
-    Open(0, 3);
     keepPlaying = true;
-    QMetaObject::invokeMethod(&window->PauseAction(), "trigger", Qt::QueuedConnection);
-    PlayTheAnswer();
-    EXPECT_EQ(Player().Station, 4);
-    ContinueFromTheDialog();
-    // The next round runs with its board in view and its pause button ready to pause.
-    EXPECT_FALSE(window->Round().Paused());
-    EXPECT_TRUE(window->Sudoku().isVisible());
-    EXPECT_TRUE(window->CountdownTimer().isActive());
-    EXPECT_EQ(window->PauseAction().text(), QStringLiteral("一時停止 pause"));
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        sound.played.clear();
+        const TMove answer = Round().ForcedMove();
+        const int piece = Game().Board().NextFreePiece(answer.Digit);
+        DragDigitTo(window->Sudoku(), answer.Digit, answer.Cell());
+        // Taken at once, judged from the event loop.
+        EXPECT_FALSE(window->Sudoku().isEnabled());
+        EXPECT_EQ(Game().State(), TGameState::Judging);
+        Settle();
+        EXPECT_EQ(Game().Records().Count(), round + 1);
+        EXPECT_FALSE(window->CountdownTimer().isActive());
+        EXPECT_EQ(window->Circle().parentWidget(), window->Sudoku().NumberPiece(piece));
+        EXPECT_FALSE(window->Circle().isHidden());
+        EXPECT_EQ(window->CountdownLabel().accessibleDescription(), "正解 right move");
+        EXPECT_EQ(sound.played, std::vector<QString>{"Trumpet0003"});
+        // The explanation is offered first; the player dialog waits for it.
+        EXPECT_TRUE(window->Explanation().Offered());
+        EXPECT_EQ(dialogOpenings, round + 1);
+        // The records, offered between rounds, count the rounds judged.
+        window->Actions().acRecords->trigger();
+        Settle();
+        const TStatisticsWindow& statistics = window->Dialogs().Statistics();
+        ASSERT_EQ(dialogs.ModalDialogs.back(), &statistics);
+        EXPECT_EQ(statistics.Statistics().All, (TTally{round + 1, round + 1}));
+        PassOverTheExplanation();
+        EXPECT_EQ(dialogOpenings, round + 2);
+
+        StartTheDeferredRound();
+        EXPECT_FALSE(window->Actions().acRecords->isEnabled());  // not in the middle of a round
+        EXPECT_TRUE(window->Sudoku().isEnabled());
+        EXPECT_TRUE(window->Circle().isHidden());
+        EXPECT_EQ(sound.played, (std::vector<QString>{"Trumpet0003", "chimes"}));
+        for (int i = 0; i < TBoard::kPieceCount; ++i)
+            EXPECT_TRUE(!Game().Board().Pieces(i).OnGrid() ||
+                        window->Sudoku().NumberPiece(i)->Fixed())
+                << "piece " << i;
+    }
 }
 
-TEST_F(RoundTest, KeysAloneWinARound) {
-    Open(0, 3);
+TEST_F(RoundTest, AWrongDigitTypedWithTheKeysBeepsTellsAndShowsTheAnswer) {
+    Open(2, 8);  // kinds 4-6: the forced cell has other candidates
     KeysReady();
-    const TMove answer = window->Round().ForcedMove();
-    CursorTo(answer.Cell());
-    Key(static_cast<Qt::Key>(Qt::Key_0 + answer.Digit));
-    EXPECT_EQ(Player().Station, 4);
-    EXPECT_EQ(sound.played.back(), QStringLiteral("Trumpet0003"));
-    EXPECT_EQ(window->CountdownLabel().accessibleDescription(), QStringLiteral("正解 right move"));
-}
-
-TEST_F(RoundTest, ARefusedDigitKeyBeepsAndTheRoundRunsOn) {
-    Open(2, 8);
-    KeysReady();
-    const TMove answer = window->Round().ForcedMove();
-    const TBoard& board = window->Sudoku().Board();
-    int refused = 0;
-    for (int d = 1; d <= 9 && !refused; ++d)
-        if (!board.CanPlace(answer.Col, answer.Row, d)) refused = d;
-    ASSERT_NE(refused, 0);
-    CursorTo(answer.Cell());
-    Key(static_cast<Qt::Key>(Qt::Key_0 + refused));
-    EXPECT_EQ(beep.beeps, 1);
-    EXPECT_EQ(window->Round().State(), TRoundState::Running);
-    EXPECT_EQ(board.Matrix().GetValue(answer.Col, answer.Row), 0);
-    EXPECT_TRUE(dialogs.Messages.empty());
-
-    // A placeable wrong digit is a judged move: it loses.
-    const auto [wrongDigit, wrongCell] = WrongMoves();
+    const TCell cell = Round().ForcedMove().Cell();
+    const TCell from = window->Sudoku().Cursor().Cell();
+    for (int i = 0; i < (cell.Col - from.Col + 9) % 9; ++i)
+        Key(Qt::Key_Right);
+    for (int i = 0; i < (cell.Row - from.Row + 9) % 9; ++i)
+        Key(Qt::Key_Down);
+    ASSERT_EQ(window->Sudoku().Cursor().Cell(), cell);
+    const int wrongDigit = WrongDigit();
     ASSERT_NE(wrongDigit, 0);
     Key(static_cast<Qt::Key>(Qt::Key_0 + wrongDigit));
-    EXPECT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(Player().Station, 7);
+    EXPECT_EQ(beep.beeps, 1);
+    EXPECT_EQ(dialogs.Messages, std::vector<QString>{QStringLiteral(
+                                    "必然の一手を探してください\r\n\r\nSet a number in the "
+                                    "specified cell!")});
+    EXPECT_EQ(sound.played, (std::vector<QString>{"chimes", "Applause0001"}));
+    ExpectTheAnswerShown();  // in the wrong move's place
+    EXPECT_EQ(window->CountdownLabel().accessibleDescription(), "不正解 wrong move");
+    PassOverTheExplanation();
+    EXPECT_EQ(dialogOpenings, 2);
+    EXPECT_EQ(messagesBeforeDialog, 1u);  // the message comes before the player dialog
+}
+
+TEST_F(RoundTest, TheCountdownTicksWhenItsCaptionChangesAndEndsAtZero) {
+    Open(0, 0);
+    const std::int64_t limit = Round().TimeLimit();
+    EXPECT_EQ(window->CountdownLabel().text(), CountdownCaption(limit));
+    TickAfter(1600);
+    EXPECT_EQ(window->CountdownLabel().text(), CountdownCaption(limit - 1600));
+    // The next tick comes when the caption's second changes.
+    EXPECT_TRUE(window->CountdownTimer().isActive());
+    EXPECT_EQ(window->CountdownTimer().interval(), 400);
+
+    TickAfter(limit);
+    EXPECT_EQ(window->CountdownLabel().text(), QStringLiteral("0"));
+    EXPECT_EQ(window->CountdownLabel().accessibleDescription(), "時間切れ time is up");
+    EXPECT_FALSE(window->CountdownTimer().isActive());
+    EXPECT_FALSE(window->Sudoku().isEnabled());
     ExpectTheAnswerShown();
-    EXPECT_EQ(window->CountdownLabel().accessibleDescription(),
-              QStringLiteral("不正解 wrong move"));
+    EXPECT_TRUE(window->Explanation().Offered());
 }
 
 TEST_F(RoundTest, PPausesAndResumesAndEveryActionNamesItsKey) {
     Open(0, 8);
     KeysReady();
+    QAction& pause = *window->Actions().acPause;
     Key(Qt::Key_P);
-    EXPECT_TRUE(window->Round().Paused());
+    EXPECT_EQ(Game().State(), TGameState::Paused);
+    EXPECT_FALSE(window->Sudoku().isVisible());
+    EXPECT_FALSE(window->CountdownTimer().isActive());
+    EXPECT_EQ(pause.text(), QStringLiteral("再開 replay"));
     Key(Qt::Key_P);
-    EXPECT_FALSE(window->Round().Paused());
+    EXPECT_EQ(Game().State(), TGameState::Running);
+    EXPECT_TRUE(window->Sudoku().isVisible());
+    EXPECT_TRUE(window->CountdownTimer().isActive());
+    EXPECT_EQ(pause.text(), QStringLiteral("一時停止 pause"));
     EXPECT_TRUE(window->Sudoku().hasFocus());  // the keys go on to the board
     for (QAction* action : window->findChildren<QAction*>()) {
         if (action->icon().isNull()) continue;
@@ -411,167 +265,57 @@ TEST_F(RoundTest, PPausesAndResumesAndEveryActionNamesItsKey) {
             QStringLiteral("[%1]").arg(action->shortcut().toString(QKeySequence::NativeText))))
             << action->toolTip().toStdString();
     }
-    EXPECT_EQ(window->PauseAction().toolTip(), QStringLiteral("一時停止 pause [P]"));
+    EXPECT_EQ(pause.toolTip(), QStringLiteral("一時停止 pause [P]"));
 }
 
-TEST_F(RoundTest, ClosingWithoutARoundOrInTheFirstMinuteCostsNothing) {
-    Open(0, 8);
-    clock.now += 59000;
-    EXPECT_TRUE(window->close());
-    EXPECT_TRUE(dialogs.Questions.empty());
-    EXPECT_EQ(Player().Station, 8);
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(RoundTest, ClosingLaterAtACheckpointCostsNothing) {
-    Open(0, 20);
-    clock.now += 60000;
-    window->CloseAction().trigger();
-    EXPECT_TRUE(dialogs.Questions.empty());
-    EXPECT_EQ(Player().Station, 20);
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(RoundTest, ClosingLaterElsewhereAsks) {
+TEST_F(RoundTest, ClosingAfterAMinuteAsksFromTheEventLoop) {
     Open(0, 8);
     TickAfter(75000);
     dialogs.Answers = {TAnswer::Cancel};
     EXPECT_FALSE(window->close());
-    ASSERT_EQ(dialogs.Questions.size(), 1u);
-    EXPECT_TRUE(
-        dialogs.Questions[0].startsWith(QStringLiteral("ゲームがはじまって１分以内であれば")));
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(Player().Station, 8);
-    EXPECT_FALSE(window->Round().Paused());  // the round runs on
-    EXPECT_TRUE(window->CountdownTimer().isActive());
-    EXPECT_TRUE(window->Sudoku().isVisible());
-
-    // A paused round stays paused after Cancel.
-    window->PauseAction().trigger();
-    dialogs.Answers = {TAnswer::Cancel};
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->Round().Paused());
-    EXPECT_FALSE(window->CountdownTimer().isActive());
-
-    dialogs.Answers = {TAnswer::Yes};
-    EXPECT_TRUE(window->close());
-    EXPECT_EQ(Player().Station, 7);
-    EXPECT_EQ(SavedStation(), 7);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(dialogs.Questions.empty());  // not inside the close request
     Settle();
-    EXPECT_EQ(dialogOpenings, 1);  // nothing opens after the close
-}
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_TRUE(dialogs.Questions[0].startsWith("ゲームがはじまって１分以内であれば"));
+    // Cancel: the round runs on.
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Game().State(), TGameState::Running);
+    EXPECT_TRUE(window->CountdownTimer().isActive());
+    EXPECT_TRUE(window->Sudoku().isVisible() && window->Sudoku().isEnabled());
 
-TEST_F(RoundTest, PausedTimeIsNotCountedAsPlayWhenClosing) {
-    Open(0, 8);
-    TickAfter(30000);
-    window->PauseAction().trigger();
-    clock.now += 600000;  // a long break
-    EXPECT_TRUE(window->close());
-    EXPECT_TRUE(dialogs.Questions.empty());
-}
-
-TEST_F(RoundTest, EveryJudgedRoundIsRecordedSavedAndShown) {
-    Open(0, 8);
-    keepPlaying = true;
-    clock.now += 12345;
-    PlayTheAnswer();  // ok at 8
-    ContinueFromTheDialog();
-    const auto [wrongDigit, wrongCell] = WrongMoves();
-    Drag(window->Round().ForcedDigit(), wrongCell);  // wrong at 9
-    ContinueFromTheDialog();
-    TickAfter(window->Round().TimeLimit());  // time-out at 8
-    ContinueFromTheDialog();
-    keepPlaying = false;
-    TickAfter(70000);
     dialogs.Answers = {TAnswer::Yes};
-    window->close();  // given up at 7
-
-    const TRoundRecords& records = window->Records();
-    ASSERT_EQ(records.Count(), 4);
-    const std::vector<std::pair<int, TRoundResult>> expected = {{8, TRoundResult::Ok},
-                                                                {9, TRoundResult::Wrong},
-                                                                {8, TRoundResult::Timeout},
-                                                                {7, TRoundResult::GaveUp}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(records.Items(i)->Station, expected[i].first) << i;
-        EXPECT_EQ(records.Items(i)->Result, expected[i].second) << i;
-        EXPECT_EQ(records.Items(i)->Name, kPlayer);
-        EXPECT_GE(records.Items(i)->Kind, 1);
-    }
-    EXPECT_EQ(records.Items(0)->Ms, 12345);
-    EXPECT_EQ(records.Items(2)->Ms, TimeLimitMs(records.Items(2)->Kind, 0));
-    EXPECT_EQ(records.Items(3)->Ms, 70000);
-
-    // Saved beside the players, and read again by the next start.
-    TRecordingReporter reporter;
-    TDataFile file(DataFile(), reporter);
-    QStringList lines;
-    file.ReadSection(kRecordsSection, lines);
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(lines[3].startsWith(kPlayer + QStringLiteral("=")));
-    EXPECT_TRUE(lines[3].endsWith(QStringLiteral(",gaveup,70000")));
-    TServices services;
-    services.Dialogs = &dialogs;
-    services.Clock = &clock;
-    services.DataFile = DataFile();
-    TForm1 again(services);
-    EXPECT_EQ(again.Records().Count(), 4);
-}
-
-TEST_F(RoundTest, TheRecordsActionShowsThePlayersStatistics) {
-    Open(0, 3);
-    PlayTheAnswer();
-    EXPECT_TRUE(window->RecordsAction().isEnabled());
-    window->RecordsAction().trigger();
-    ASSERT_EQ(dialogs.ModalDialogs.back(), &window->StatisticsWindow());
-    const TPlayerStatistics& s = window->StatisticsWindow().Statistics();
-    EXPECT_EQ(s.All.Rounds, 1);
-    EXPECT_EQ(s.All.Successes, 1);
-    EXPECT_EQ(window->StatisticsWindow().Charts().count(), 3);
-    EXPECT_TRUE(window->StatisticsWindow().windowTitle().endsWith(kPlayer));
-    // Not in the middle of a round.
-    keepPlaying = true;
-    window->OpenDlgAction().trigger();
-    ContinueFromTheDialog();
-    EXPECT_FALSE(window->RecordsAction().isEnabled());
-}
-
-TEST_F(RoundTest, EveryGivenOfANewRoundIsFixedOnScreen) {
-    Open(0, 8);
-    keepPlaying = true;
-    for (int round = 0; round < 4; ++round) {
-        PlayTheAnswer();
-        ContinueFromTheDialog();
-        for (int i = 0; i < TBoard::kPieceCount; ++i) {
-            const TPiece& piece = window->Sudoku().Board().Pieces(i);
-            if (!piece.OnGrid()) continue;
-            EXPECT_TRUE(window->Sudoku().NumberPiece(i)->Fixed())
-                << "round " << round << " piece " << i;
-        }
-    }
-    EXPECT_EQ(Player().Station, 12);
+    window->Actions().acClose->trigger();
+    Settle();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(ReadPlayers().value(0).startsWith(kPlayer + "=0,7,"));  // one station back
+    Settle();
+    // Nothing opens after the close.
+    EXPECT_EQ(dialogs.Questions.size(), 2u);
+    EXPECT_EQ(dialogs.ModalDialogs.size(), 1u);
 }
 
 TEST_F(RoundTest, WhyWalksThroughTheAnswersStepsAndChangesNothingOfTheRound) {
-    Open(2, 8);                                     // kinds 4-6: answers of more than one step
-    EXPECT_FALSE(window->WhyAction().isEnabled());  // nothing to explain while a round runs
-    const auto [wrongDigit, wrongCell] = WrongMoves();
-    Drag(wrongDigit, window->Round().ForcedMove().Cell());
+    Open(2, 8);  // kinds 4-6: answers of more than one step
+    QAction& why = *window->Actions().acWhy;
+    EXPECT_FALSE(why.isEnabled());  // nothing to explain while a round runs
+    const TMove answer = Round().ForcedMove();
+    DragDigitTo(window->Sudoku(), WrongDigit(), answer.Cell());
+    Settle();
     TExplanationPanel& panel = window->Explanation();
     ASSERT_TRUE(panel.Offered());
-    EXPECT_EQ(dialogOpenings, 1);  // the player dialog waits
-    ASSERT_TRUE(window->WhyAction().isEnabled());
-    const int technique = panel.Walk()->Explanation().Technique();
+    ASSERT_TRUE(why.isEnabled());
+    // The panel names the technique the round's record keeps.
+    const int technique = Game().AnswerTechnique();
     EXPECT_EQ(panel.Title().toStdString(), TechniqueLevelNames[technique]);
+    EXPECT_EQ(Game().Records().Items(0)->Technique, technique);
 
-    const TBoard& board = window->Sudoku().Board();
+    const TBoard& board = Game().Board();
     const TMatrix matrix = board.Matrix();
     const int moves = board.Histories().Count(), floater = board.Histories().Floater();
     const QString caption = window->CountdownLabel().text();
     const int station = Player().Station;
 
-    window->WhyAction().trigger();
+    why.trigger();
     ASSERT_TRUE(panel.Explaining());
     EXPECT_TRUE(window->Circle().isHidden());  // the explanation rings the answer itself
     const TExplanationOverlay* overlay = window->Sudoku().ExplanationOverlay();
@@ -579,7 +323,6 @@ TEST_F(RoundTest, WhyWalksThroughTheAnswersStepsAndChangesNothingOfTheRound) {
     EXPECT_TRUE(overlay->isVisible());
     const int steps = panel.Walk()->Count();
     EXPECT_EQ(panel.StepCaption(), QStringLiteral("手順 1 / %1　step 1 of %1").arg(steps));
-    EXPECT_FALSE(panel.BackButton().isEnabled());
     // The keys walk it: right to the last step, left back one.
     std::set<QString> sentences{panel.EnglishText()};
     for (int i = 1; i < steps; ++i) {
@@ -587,19 +330,16 @@ TEST_F(RoundTest, WhyWalksThroughTheAnswersStepsAndChangesNothingOfTheRound) {
         sentences.insert(panel.EnglishText());
     }
     EXPECT_EQ(panel.Walk()->Index(), steps - 1);
-    EXPECT_FALSE(panel.ForwardButton().isEnabled());
-    EXPECT_EQ(overlay->Drawing().Circled,
-              (TCandidate{window->Round().ForcedMove().Col + 9 * window->Round().ForcedMove().Row,
-                          window->Round().ForcedMove().Digit}));
     EXPECT_EQ(static_cast<int>(sentences.size()), steps);
-    QTest::mouseClick(&panel.BackButton(), Qt::LeftButton);
+    EXPECT_EQ(overlay->Drawing().Circled, (TCandidate{answer.Col + 9 * answer.Row, answer.Digit}));
+    QTest::keyClick(&panel, Qt::Key_Left);
     EXPECT_EQ(panel.Walk()->Index(), std::max(0, steps - 2));
 
     QTest::keyClick(&panel, Qt::Key_Escape);
     Settle();
     EXPECT_FALSE(panel.isVisible());
     EXPECT_FALSE(overlay->isVisible());
-    EXPECT_FALSE(window->WhyAction().isEnabled());
+    EXPECT_FALSE(why.isEnabled());
     EXPECT_EQ(dialogOpenings, 2);  // closed, the player dialog comes
     EXPECT_FALSE(window->Circle().isHidden());
     EXPECT_EQ(board.Matrix(), matrix);
@@ -607,134 +347,79 @@ TEST_F(RoundTest, WhyWalksThroughTheAnswersStepsAndChangesNothingOfTheRound) {
     EXPECT_EQ(board.Histories().Floater(), floater);
     EXPECT_EQ(window->CountdownLabel().text(), caption);
     EXPECT_EQ(Player().Station, station);
-    EXPECT_EQ(SavedStation(), station);
 }
 
-TEST_F(RoundTest, ANewRoundStartedFromTheBandClearsTheExplanation) {
-    Open(2, 8);
+TEST_F(RoundTest, StartAtKyotoAsksTheArrivalQuestionAndSetsOutOnTheNextJourney) {
+    Open(0, 53);  // 53 is no checkpoint
+    KeysReady();
     PlayTheAnswer();
-    TExplanationPanel& panel = window->Explanation();
-    QTest::mouseClick(&panel.WhyButton(), Qt::LeftButton);
-    ASSERT_TRUE(panel.Explaining());
-    const int openings = dialogOpenings;
-    window->StartAction().trigger();
-    Settle();
-    EXPECT_EQ(window->Round().State(), TRoundState::Running);
-    EXPECT_FALSE(panel.isVisible());
+    ASSERT_EQ(Player().Station, kLastStation);
+    // The explanation walked while the question comes.
+    QTest::mouseClick(&window->Explanation().WhyButton(), Qt::LeftButton);
+    ASSERT_TRUE(window->Explanation().Explaining());
+
+    dialogs.Answers = {TAnswer::Yes};
+    Key(Qt::Key_S);
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_TRUE(dialogs.Questions[0].contains("の目的地に到着です"));
+    EXPECT_FALSE(window->Explanation().isVisible());
     EXPECT_FALSE(window->Sudoku().ExplanationOverlay()->isVisible());
-    EXPECT_FALSE(window->WhyAction().isEnabled());
-    EXPECT_EQ(dialogOpenings, openings);  // no player dialog in the new round's way
+    EXPECT_FALSE(window->Actions().acWhy->isEnabled());
+    EXPECT_EQ(dialogOpenings, 1);  // the question, not the player dialog
+    // The next journey: its character asked for, its level and start shown, a round soon.
+    EXPECT_EQ(characterLevels, std::vector<int>{1});
+    EXPECT_EQ(Player().Character, 3);
+    EXPECT_EQ(window->Journey().LevelLabel().text(), LevelName(1));
+    EXPECT_EQ(window->ShownStation(), 0);
+    EXPECT_NE(Round().State(), TRoundState::Running);
+
+    StartTheDeferredRound();
+    EXPECT_EQ(Round().TimeLimit(), TimeLimitMs(Round().PuzzleKind(), 1));
+    PlayTheAnswer();
+    // No round was played at the destination.
+    const TRoundRecords& records = Game().Records();
+    ASSERT_EQ(records.Count(), 2);
+    EXPECT_EQ(std::pair(records.Items(0)->Level, records.Items(0)->Station), std::pair(0, 53));
+    EXPECT_EQ(std::pair(records.Items(1)->Level, records.Items(1)->Station), std::pair(1, 0));
 }
 
-// The explanation panel and the board of a worked example, side by side as in the window.
-struct TExampleView {
-    QWidget frame;
-    TSudoku* board;
-    TExplanationPanel* panel;
-    bool closed = false;
-
-    explicit TExampleView(int technique) {
-        frame.resize(TForm1::kClientWidth, 480);
-        board = new TSudoku(&frame);
-        board->setGeometry(437, 0, 580, 480);
-        board->SetPaced(false);
-        panel = new TExplanationPanel(*board, &frame);
-        panel->setGeometry(0, 0, 437, 480);
-        panel->OnClosed = [this] { closed = true; };
-        frame.show();
-        board->Start();
-        const TWorkedExample example = WorkedExample(technique);
-        board->Board().LayOutPuzzle(example.Position);
-        board->Board().Fix();
-        std::string error;
-        panel->Offer(*MatrixFromText(example.Position, error), example.Explanation, technique);
-        Settle();
-    }
-};
-
-TEST(ExplanationPanel, ATrialIsOneStepThatOpensOntoItsOwnSteps) {
-    TExampleView view(9);
-    TExplanationPanel& panel = *view.panel;
-    EXPECT_TRUE(panel.Offered());
-    EXPECT_FALSE(panel.Explaining());
-    panel.Explain();  // what the window's why action does
-    ASSERT_TRUE(panel.Explaining());
-    ASSERT_TRUE(panel.OpenButton().isVisible());
-    EXPECT_FALSE(panel.LeaveButton().isVisible());
-    EXPECT_TRUE(panel.EnglishText().startsWith(QStringLiteral("If ")));
-    const TStep trial = panel.Walk()->Current();
-
-    QTest::mouseClick(&panel.OpenButton(), Qt::LeftButton);
-    EXPECT_TRUE(panel.StepCaption().contains(QStringLiteral("trial")));
-    EXPECT_TRUE(panel.LeaveButton().isVisible());
-    const std::vector<TCandidate>& supposed = view.board->ExplanationOverlay()->Drawing().Supposed;
-    EXPECT_NE(std::find(supposed.begin(), supposed.end(), TCandidate{trial.Cell, trial.Assumed}),
-              supposed.end());
-    while (panel.ForwardButton().isEnabled())
-        QTest::mouseClick(&panel.ForwardButton(), Qt::LeftButton);
-    EXPECT_TRUE(panel.StepCaption().contains(QStringLiteral("dead end")));
-
-    QTest::keyClick(&panel, Qt::Key_Up);  // leaves the trial, back on its step
-    EXPECT_EQ(panel.Walk()->OpenedTrial(), nullptr);
-    EXPECT_EQ(panel.Walk()->Index(), 0);
-    QTest::keyClick(&panel, Qt::Key_Right);
-    EXPECT_EQ(panel.Walk()->Index(), 1);
-    EXPECT_FALSE(view.closed);
-    QTest::mouseClick(&panel.CloseButton(), Qt::LeftButton);
-    EXPECT_TRUE(view.closed);
-    EXPECT_FALSE(view.board->ExplanationOverlay()->isVisible());
-}
-
-// Not a check: with EXPLANATION_SCREENSHOTS=DIR the window is saved while it explains a kind 1,
-// a kind 4 and a level 9 answer (run under Xvfb for the real X server's look).
+// Not a check: with EXPLANATION_SCREENSHOTS=DIR the window is saved while it explains a kind 1
+// and a kind 4 answer (run under Xvfb for the real X server's look).
 TEST_F(RoundTest, ScreenshotsOfExplanations) {
-    const QByteArray folder = qgetenv("EXPLANATION_SCREENSHOTS");
+    const QString folder = qEnvironmentVariable("EXPLANATION_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "EXPLANATION_SCREENSHOTS is not set";
     struct TShot {
         const char* Name;
         int Level, Station;
         std::function<bool(const TRound&)> Wanted;
-        int Page;  // -1: the last page
+        bool LastPage;
     };
     const std::vector<TShot> shots = {
-        {"explain-kind1", 0, 0, [](const TRound& r) { return r.PuzzleKind() == 1; }, -1},
+        {"explain-kind1", 0, 0, [](const TRound& r) { return r.PuzzleKind() == 1; }, true},
         {"explain-kind4", 2, 8,
-         [](const TRound& r) { return r.PuzzleKind() == 4 && r.AnswerTechnique() >= 4; }, 0},
+         [](const TRound& r) { return r.PuzzleKind() == 4 && r.AnswerTechnique() >= 4; }, false},
     };
     for (const TShot& shot : shots) {
         for (unsigned seed = 1; seed < 400; ++seed) {
             dialogOpenings = 0;
             Open(shot.Level, shot.Station, seed);
-            if (shot.Wanted(window->Round())) break;
+            if (shot.Wanted(Round())) break;
         }
-        ASSERT_TRUE(shot.Wanted(window->Round())) << shot.Name;
+        ASSERT_TRUE(shot.Wanted(Round())) << shot.Name;
         PlayTheAnswer();
         TExplanationPanel& panel = window->Explanation();
-        window->WhyAction().trigger();
-        if (shot.Page < 0)
-            while (panel.Walk()->CanForward())
-                QTest::keyClick(&panel, Qt::Key_Right);
-        Settle();
-        const QString file = QString::fromLocal8Bit(folder) + "/" + shot.Name + ".png";
-        EXPECT_TRUE(window->grab().save(file)) << file.toStdString();
-        if (panel.Walk()->CanOpen()) {
-            QTest::keyClick(&panel, Qt::Key_Down);
+        window->Actions().acWhy->trigger();
+        while (shot.LastPage && panel.Walk()->CanForward())
             QTest::keyClick(&panel, Qt::Key_Right);
-            Settle();
-            EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + "/" + shot.Name +
-                                            "-trial.png"));
-        }
+        Settle();
+        const QString file = folder + "/" + shot.Name;
+        EXPECT_TRUE(window->grab().save(file + ".png")) << file.toStdString();
+        if (!panel.Walk()->CanOpen()) continue;
+        QTest::keyClick(&panel, Qt::Key_Down);
+        QTest::keyClick(&panel, Qt::Key_Right);
+        Settle();
+        EXPECT_TRUE(window->grab().save(file + "-trial.png"));
     }
-    // No made puzzle needs a trial: the level 9 answer is the worked example's.
-    TExampleView view(9);
-    view.panel->Explain();
-    Settle();
-    EXPECT_TRUE(view.frame.grab().save(QString::fromLocal8Bit(folder) + "/explain-level9.png"));
-    QTest::keyClick(view.panel, Qt::Key_Down);
-    QTest::keyClick(view.panel, Qt::Key_Right);
-    Settle();
-    EXPECT_TRUE(
-        view.frame.grab().save(QString::fromLocal8Bit(folder) + "/explain-level9-trial.png"));
 }
 
 TEST(SoundCues, EachCueItsSound) {

@@ -1,6 +1,5 @@
-// What the window tests share: a clock the test sets, a fresh folder for the data file and
-// the help page (the players' section written and read directly), and the user's own ways
-// into the window: timers that fire, menu items, and pieces dragged with the mouse.
+// What the window tests share besides the game's clock and folder: the user's own ways into
+// the window: timers that fire, menu items, and pieces dragged with the mouse.
 #pragma once
 
 #include <QAction>
@@ -8,49 +7,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <cstdint>
-#include <string>
 
 #include "board/number_piece.h"
 #include "board/sudoku.h"
+#include "journey/game_test_support.h"
 #include "journey/player_dialog.h"
-#include "platform/clock.h"
-#include "storage/data_file.h"
-#include "storage/storage_test_support.h"
-
-class TManualClock final : public TClock {
-  public:
-    std::int64_t NowMs() const override { return now; }
-    std::int64_t now = 5'000'000;
-};
-
-class TGameFolder {
-  public:
-    std::string DataFile() const {
-        return folder_.filePath(QStringLiteral("senkaro.ini")).toStdString();
-    }
-    QString HelpFile() const { return folder_.filePath(QStringLiteral("senkaro.html")); }
-
-    void WritePlayers(const QStringList& lines) const {
-        TRecordingReporter reporter;
-        TDataFile file(DataFile(), reporter);
-        file.WriteSection("userdata", lines);
-        file.Close();
-    }
-
-    QStringList ReadPlayers() const {
-        TRecordingReporter reporter;
-        TDataFile file(DataFile(), reporter);
-        QStringList lines;
-        file.ReadSection("userdata", lines);
-        return lines;
-    }
-
-  private:
-    QTemporaryDir folder_;
-};
 
 // Runs what the event loop has queued (deferred steps, zero timers).
 inline void Settle() {

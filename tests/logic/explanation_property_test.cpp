@@ -3,6 +3,7 @@
 // positions met while playing random puzzles on answer by answer.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "board/board.h"
@@ -21,11 +22,10 @@ struct TTally {
 };
 
 // Explains and checks the board's answer; the answer, or nothing when there is none.
-std::optional<TMove> CheckBoardAnswer(TBoard& board, TTally& tally) {
-    TCell cell;
-    int digit = 0;
-    if (!board.FindAnswer(cell, digit)) return std::nullopt;
-    const TMove answer{cell.Col, cell.Row, digit};
+std::optional<TMove> CheckBoardAnswer(const TBoard& board, TTally& tally) {
+    const std::optional<TFoundAnswer> found = board.FindAnswer();
+    if (!found) return std::nullopt;
+    const TMove answer = found->Move;
     const TMatrix& position = board.Matrix();
     const TExplanation explanation = Explain(position, answer);
     if (!explanation.Explained()) {

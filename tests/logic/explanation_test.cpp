@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,10 +51,9 @@ TEST(Explanation, EveryTechniqueHasAWorkedExampleOfTheBoardsOwnAnswer) {
         TBoard board;
         board.LayOutPuzzle(example.Position);
         board.Fix();
-        TCell cell;
-        int digit = 0;
-        ASSERT_TRUE(board.FindAnswer(cell, digit));
-        EXPECT_EQ(example.Explanation.Answer, (TMove{cell.Col, cell.Row, digit}));
+        const std::optional<TFoundAnswer> answer = board.FindAnswer();
+        ASSERT_TRUE(answer);
+        EXPECT_EQ(example.Explanation.Answer, answer->Move);
 
         for (const TLanguage language : {TLanguage::Japanese, TLanguage::English}) {
             const auto sentences = ExampleSentences(example, language);

@@ -98,17 +98,11 @@ int GivensOf(const std::string& text) {
     return static_cast<int>(81 - std::count(text.begin(), text.end(), '0'));
 }
 
-TBoardAnswer BoardAnswer(const std::string& text) {
+std::optional<TFoundAnswer> BoardAnswer(const std::string& text) {
     TBoard board;
     board.LayOutPuzzle(text);
     board.Fix();
-    TBoardAnswer answer;
-    TCell cell;
-    int digit = 0;
-    answer.Found = board.FindAnswer(cell, digit);
-    answer.Move = {cell.Col, cell.Row, digit};
-    answer.Level = board.CurrentTechnique();
-    return answer;
+    return board.FindAnswer();
 }
 
 bool IsSoundMove(const std::string& text, const TMove& move) {
@@ -155,15 +149,16 @@ std::optional<std::string> BrokenRule(int kind, const std::string& text, bool ch
     if (kind == 3 && BasicMoves(Eliminated(*m, 6)).size() != 1)
         return "the eliminations show a second move";
 
-    const TBoardAnswer answer = BoardAnswer(text);
-    if (!answer.Found) return "FindAnswer finds nothing";
-    if (!(answer.Move == basic.Move))
-        return "FindAnswer gives " + MoveText(answer.Move) + ", the basic move is " +
+    const std::optional<TFoundAnswer> answer = BoardAnswer(text);
+    if (!answer) return "FindAnswer finds nothing";
+    if (!(answer->Move == basic.Move))
+        return "FindAnswer gives " + MoveText(answer->Move) + ", the basic move is " +
                MoveText(basic.Move);
-    const bool levelOk = kind >= 4   ? answer.Level == kind
-                         : kind == 3 ? answer.Level >= 4 && answer.Level <= 6
-                                     : answer.Level == 0;
-    if (!levelOk) return "FindAnswer answers at level " + std::to_string(answer.Level);
+    const int level = answer->Technique;
+    const bool levelOk = kind >= 4   ? level == kind
+                         : kind == 3 ? level >= 4 && level <= 6
+                                     : level == 0;
+    if (!levelOk) return "FindAnswer answers at level " + std::to_string(level);
     if (checkSoundness && !IsSoundMove(text, basic.Move))
         return "the move " + MoveText(basic.Move) + " is not forced";
     return std::nullopt;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "board/board.h"
 #include "logic/cells.h"
 #include "logic/matrix.h"
 
@@ -39,13 +40,8 @@ struct TGivensRange {
 TGivensRange GivensRange(int kind);
 int GivensOf(const std::string& text);
 
-// What the board makes of a text laid out untransformed: FindAnswer and CurrentTechnique after it.
-struct TBoardAnswer {
-    bool Found = false;
-    TMove Move;
-    int Level = 0;
-};
-TBoardAnswer BoardAnswer(const std::string& text);
+// What the board's FindAnswer makes of a text laid out untransformed.
+std::optional<TFoundAnswer> BoardAnswer(const std::string& text);
 
 // Whether the move holds in every completion of the position and one completion exists.
 bool IsSoundMove(const std::string& text, const TMove& move);

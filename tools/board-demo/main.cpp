@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "board/explanation_drawing.h"
 #include "board/sudoku.h"
@@ -96,10 +97,12 @@ int main(int argc, char* argv[]) {
     parser.addOptions({seedOption, kindOption, screenshotOption, exampleOption});
     parser.process(app);
 
+    // The model outlives the window and with it the board widget that draws it.
+    TBoard model;
     QWidget window;
     window.setWindowTitle(QStringLiteral("senkaro board demo"));
     window.setFont(QFont(fonts::kWindowFace, 9));
-    auto* board = new TSudoku(&window);
+    auto* board = new TSudoku(model, &window);
     board->setGeometry(0, 0, 580, 480);
     window.resize(board->size());
     window.show();
@@ -119,15 +122,13 @@ int main(int argc, char* argv[]) {
         } else {
             SeedProgramRandom(parser.value(seedOption).toULongLong());
             TDrawnTemplate drawn = DrawTemplate(parser.value(kindOption).toInt(), ProgramRandom());
-            board->MakePuzzle(drawn.Text);
-            board->Fix();
-            TCell cell;
-            int digit = 0;
-            if (board->FindAnswer(cell, digit)) {
-                board->ShowCandidates(digit);
+            model.MakePuzzle(drawn.Text);
+            model.Fix();
+            if (const std::optional<TFoundAnswer> answer = model.FindAnswer()) {
+                board->ShowCandidates(answer->Move.Digit);
                 // The pen works only on an enabled board, as in a round.
                 board->setEnabled(true);
-                CircleCell(*board, cell);
+                CircleCell(*board, answer->Move.Cell());
             }
         }
         board->setEnabled(true);

@@ -14,9 +14,7 @@ void WriteMove(TJsonWriter& json, const std::optional<TMove>& move) {
     json.EndObject();
 }
 
-std::optional<TMove> BoardAnswer(TBoard& board) {
-    TCell cell;
-    int digit = 0;
-    if (!board.FindAnswer(cell, digit)) return std::nullopt;
-    return TMove{cell.Col, cell.Row, digit};
+std::optional<TMove> BoardAnswer(const TBoard& board) {
+    if (const std::optional<TFoundAnswer> answer = board.FindAnswer()) return answer->Move;
+    return std::nullopt;
 }

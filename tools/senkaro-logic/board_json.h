@@ -13,4 +13,4 @@ class TBoard;
 void WriteMove(TJsonWriter& json, const std::optional<TMove>& move);
 
 // FindAnswer on the board as it stands: the move, or nothing when there is none.
-std::optional<TMove> BoardAnswer(TBoard& board);
+std::optional<TMove> BoardAnswer(const TBoard& board);

@@ -1,6 +1,6 @@
 // templates and make. A puzzle is made as a round makes it: a template drawn for the kind, the
-// board's MakePuzzle (the disguise), Fix, FindAnswer; "level" is the board's CurrentTechnique
-// after FindAnswer (0 when the agreement of the units answered).
+// board's MakePuzzle (the disguise), Fix, FindAnswer; "level" is the level of the technique that
+// found the answer (0 when the agreement of the units answered).
 #include "puzzles.h"
 
 #include <charconv>
@@ -96,13 +96,14 @@ int RunMake(std::span<const std::string_view> args, std::istream&, std::ostream&
         std::string puzzle = drawn.Text;
         board.MakePuzzle(puzzle);
         board.Fix();
-        const std::optional<TMove> answer = BoardAnswer(board);
+        const std::optional<TFoundAnswer> answer = board.FindAnswer();
         TJsonWriter json;
         json.BeginObject();
         WriteTemplateFields(json, drawn.Kind, drawn.Row, drawn.Text);
         json.Key("puzzle").String(puzzle);
-        WriteMove(json.Key("answer"), answer);
-        json.Key("level").Int(board.CurrentTechnique());
+        WriteMove(json.Key("answer"), answer ? std::optional(answer->Move) : std::nullopt);
+        // Without an answer the level is 0, as the lay-out leaves the board's technique.
+        json.Key("level").Int(answer ? answer->Technique : 0);
         json.EndObject();
         out << json.Text() << '\n';
     }

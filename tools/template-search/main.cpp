@@ -146,10 +146,11 @@ int main(int argc, char* argv[]) {
     for (long attempt = 0; attempt < options.Attempts && found < options.Count; ++attempt) {
         const std::optional<std::string> text = Attempt(options.Kind, random);
         if (!text || !seen.insert(Fingerprint(*text)).second) continue;
-        const TBoardAnswer answer = BoardAnswer(*text);
+        // A text that keeps the rules has the board's answer: BrokenRule asked for it.
+        const TFoundAnswer answer = BoardAnswer(*text).value();
         std::cout << *text << "  givens " << GivensOf(*text) << "  answer (" << answer.Move.Col
                   << ", " << answer.Move.Row << ") = " << answer.Move.Digit << "  level "
-                  << answer.Level << "  attempt " << attempt << std::endl;
+                  << answer.Technique << "  attempt " << attempt << std::endl;
         ++found;
     }
     return found == options.Count ? 0 : 1;

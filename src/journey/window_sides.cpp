@@ -1,0 +1,66 @@
+#include "journey/window_sides.h"
+
+#include <QLabel>
+#include <QToolBar>
+
+#include "board/sudoku.h"
+#include "journey/explanation_panel.h"
+#include "journey/game_actions.h"
+#include "journey/route_panel.h"
+#include "platform/fonts.h"
+
+TBoardSide::TBoardSide(TBoard& board, const TGameActions& actions, QWidget* parent,
+                       const QRect& geometry)
+    : QFrame(parent) {
+    setGeometry(geometry);
+    setFrameShape(QFrame::NoFrame);
+    const int width = geometry.width();
+    const int boardHeight = geometry.height() - kBandHeight;
+
+    auto* breakLabel = new QLabel(QStringLiteral("a short break"), this);
+    breakLabel->setFont(fonts::PixelFont(fonts::kWindowFace, 20, false));
+    breakLabel->setGeometry(0, kBandHeight, width, boardHeight);
+    breakLabel->setAlignment(Qt::AlignCenter);
+
+    auto* band = new QToolBar(this);
+    band->setGeometry(0, 0, width, kBandHeight);
+    band->setIconSize(QSize(24, 24));
+    band->addWidget(new QLabel(QStringLiteral("            time "), band));
+    pnNextStep_ = new QLabel(QStringLiteral("Best Move"), band);
+    pnNextStep_->setFixedSize(80, 22);
+    pnNextStep_->setAlignment(Qt::AlignCenter);
+    pnNextStep_->setFont(fonts::PixelFont(fonts::kWindowFace, 16, false));
+    pnNextStep_->setStyleSheet(QStringLiteral("background: black; color: aqua;"));
+    pnNextStep_->setAccessibleName(QStringLiteral("残り時間 time left"));
+    band->addWidget(pnNextStep_);
+    band->addSeparator();
+    for (QAction* action :
+         {actions.acEraseMemo, actions.acEraser, actions.acPen, actions.acPenColor})
+        band->addAction(action);
+
+    sudoku_ = new TSudoku(board, this);
+    sudoku_->setGeometry(0, kBandHeight, width, boardHeight);
+    sudoku_->setEnabled(false);
+}
+
+TJourneySide::TJourneySide(TSudoku& board, const TGameActions& actions, QWidget* parent,
+                           const QRect& geometry)
+    : QFrame(parent) {
+    setGeometry(geometry);
+    setFrameShape(QFrame::NoFrame);
+    const int width = geometry.width();
+    auto* band = new QToolBar(this);
+    band->setGeometry(0, 0, width, kBandHeight);
+    band->setIconSize(QSize(24, 24));
+    band->addAction(actions.acClose);
+    for (const auto& group : {{actions.acStart, actions.acPause},
+                              {actions.acOpenDlg, actions.acRecords, actions.acWhy},
+                              std::initializer_list<QAction*>{actions.acHelp}}) {
+        band->addSeparator();
+        for (QAction* action : group)
+            band->addAction(action);
+    }
+    journey_ = new TRoutePanel(this, QRect(0, kBandHeight, width, geometry.height() - kBandHeight));
+    explanation_ = new TExplanationPanel(board, this);
+    explanation_->setGeometry(journey_->geometry());
+}

@@ -1,0 +1,43 @@
+// The two sides of the main window above the gallery. The board's side: the countdown band
+// (the time left and the memo tools), the board below it, and behind the board the caption a
+// paused round shows. The journey's side: the band of the game's actions, the journey below it,
+// and over the journey the explanation of a judged round. They draw; the window decides what
+// they show.
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+class TBoard;
+class TExplanationPanel;
+class TRoutePanel;
+class TSudoku;
+struct TGameActions;
+
+inline constexpr int kBandHeight = 33;
+
+class TBoardSide final : public QFrame {
+  public:
+    TBoardSide(TBoard& board, const TGameActions& actions, QWidget* parent, const QRect& geometry);
+
+    TSudoku& Board() { return *sudoku_; }
+    QLabel& Countdown() { return *pnNextStep_; }
+
+  private:
+    TSudoku* sudoku_ = nullptr;
+    QLabel* pnNextStep_ = nullptr;
+};
+
+class TJourneySide final : public QFrame {
+  public:
+    // The explanation draws on the board.
+    TJourneySide(TSudoku& board, const TGameActions& actions, QWidget* parent,
+                 const QRect& geometry);
+
+    TRoutePanel& Journey() { return *journey_; }
+    TExplanationPanel& Explanation() { return *explanation_; }
+
+  private:
+    TRoutePanel* journey_ = nullptr;
+    TExplanationPanel* explanation_ = nullptr;
+};
