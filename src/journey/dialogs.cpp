@@ -1,7 +1,9 @@
 #include "journey/dialogs.h"
 
 #include <QColorDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 TQtDialogs::TQtDialogs(QWidget* parent, QString caption)
@@ -21,11 +23,19 @@ TAnswer TQtDialogs::Ask(const QString& text, bool withCancel) {
 
 std::optional<QString> TQtDialogs::InputText(const QString& caption, const QString& prompt,
                                              const QString& initial) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    // Room for the longest name the game takes, in its widest characters.
+    if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMinimumWidth(NameFieldWidth(*edit));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
+}
+
+int NameFieldWidth(const QLineEdit& edit) {
+    const QString widest(kLongestName, QChar(0xFF37));  // full-width W
+    return QFontMetrics(edit.font()).horizontalAdvance(widest) + 16;
 }
 
 std::optional<QColor> TQtDialogs::ChooseColor(const QColor& initial) {

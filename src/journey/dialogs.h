@@ -49,5 +49,11 @@ class TQtDialogs final : public TDialogs {
     QString caption_;
 };
 
+// The length of name every place shows whole, and the width a name field needs to show one of
+// that length in the widest characters.
+inline constexpr int kLongestName = 20;
+class QLineEdit;
+int NameFieldWidth(const QLineEdit& edit);
+
 // "\r\n" and lone "\r" become "\n".
 QString PlainLineBreaks(QString text);

@@ -80,7 +80,9 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
     setPalette(palette);
     setFocusPolicy(Qt::StrongFocus);
 
-    title_ = TextLabel(this, 18, true, QColor(0x60, 0x20, 0x10));
+    verdict_ = TextLabel(this, 18, true, QColor(0x60, 0x20, 0x10));
+    progress_ = TextLabel(this, 14, true, QColor(0x30, 0x30, 0x90));
+    title_ = TextLabel(this, 15, true, QColor(0x60, 0x20, 0x10));
     answer_ = TextLabel(this, 15, false, Qt::black);
     caption_ = TextLabel(this, 14, true, QColor(0x30, 0x30, 0x90));
     stepTechnique_ = TextLabel(this, 13, false, QColor(0x60, 0x60, 0x60));
@@ -120,6 +122,8 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(8);
+    layout->addWidget(verdict_);
+    layout->addWidget(progress_);
     layout->addWidget(title_);
     layout->addWidget(answer_);
     layout->addSpacing(6);
@@ -142,9 +146,17 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
     hide();
 }
 
-void TExplanationPanel::Offer(const TMatrix& position, TExplanation explanation, int technique) {
+void TExplanationPanel::SetPlaces(const QRect& offered, const QRect& explaining) {
+    offerPlace_ = offered;
+    stepsPlace_ = explaining;
+}
+
+void TExplanationPanel::Offer(const TMatrix& position, TExplanation explanation, int technique,
+                              const TOfferHead& head) {
     walk_.emplace(position, std::move(explanation));
     answerTechnique_ = technique;
+    verdict_->setText(head.Verdict);
+    progress_->setText(head.Progress);
     offered_ = true;
     explaining_ = false;
     ShowOffer();
@@ -178,6 +190,12 @@ void TExplanationPanel::Dismiss() {
 QString TExplanationPanel::Title() const {
     return title_->text();
 }
+QString TExplanationPanel::Verdict() const {
+    return verdict_->text();
+}
+QString TExplanationPanel::Progress() const {
+    return progress_->text();
+}
 QString TExplanationPanel::StepCaption() const {
     return caption_->text();
 }
@@ -197,14 +215,16 @@ void TExplanationPanel::ShowOffer() {
         QStringLiteral("答えは %1 の %2 です。 The answer is %2 in %1.").arg(cell, digit));
     caption_->clear();
     stepTechnique_->clear();
-    if (CanExplain()) {
-        japanese_->setText(QStringLiteral("なぜこの一手なのか、盤の上で手順ごとに見られます。"));
-        english_->setText(
-            QStringLiteral("See on the board, step by step, why this move is forced."));
-    } else {
-        japanese_->setText(QStringLiteral("この答えには見せられる手順がありません。"));
-        english_->setText(QStringLiteral("There are no steps to show for this answer."));
-    }
+    // Short: what happened, the answer, and why it can be shown, or that it cannot.
+    japanese_->setText(CanExplain() ? QString()
+                                    : QStringLiteral("この答えには見せられる手順がありません。"));
+    english_->setText(CanExplain() ? QString()
+                                   : QStringLiteral("There are no steps to show for this answer."));
+    for (QLabel* label : {verdict_, progress_})
+        label->setVisible(!label->text().isEmpty());
+    for (QLabel* label : {caption_, stepTechnique_, japanese_, english_})
+        label->setVisible(!label->text().isEmpty());
+    if (offerPlace_.isValid()) setGeometry(offerPlace_);
     legend_->setVisible(false);
     why_->setVisible(true);
     why_->setEnabled(CanExplain());
@@ -234,6 +254,11 @@ void TExplanationPanel::ShowStep() {
     japanese_->setText(Text(StepSentence(step, TLanguage::Japanese)));
     english_->setText(Text(StepSentence(step, TLanguage::English)));
 
+    for (QLabel* label : {verdict_, progress_})
+        label->setVisible(false);
+    for (QLabel* label : {caption_, stepTechnique_, japanese_, english_})
+        label->setVisible(true);
+    if (stepsPlace_.isValid()) setGeometry(stepsPlace_);
     legend_->setVisible(true);
     why_->setVisible(false);
     continue_->setVisible(false);

@@ -19,13 +19,24 @@ class QLabel;
 class QPushButton;
 class TSudoku;
 
+// What the offer says before the answer: how the round ended and how the player moved.
+struct TOfferHead {
+    QString Verdict;
+    QString Progress;
+};
+
 class TExplanationPanel final : public QFrame {
   public:
     TExplanationPanel(TSudoku& board, QWidget* parent);
 
-    // Shown after a judged round: the position the round began with, its explanation, and the
-    // technique whose name the panel shows (the one the round's record keeps).
-    void Offer(const TMatrix& position, TExplanation explanation, int technique);
+    // Shown after a judged round: the position the round began with, its explanation, the
+    // technique whose name the panel shows (the one the round's record keeps), and first what
+    // happened.
+    void Offer(const TMatrix& position, TExplanation explanation, int technique,
+               const TOfferHead& head = {});
+    // Where the panel lies: the offer in the first place (so what lies beside it stays in
+    // view), the steps in the second. Until set, where it was put.
+    void SetPlaces(const QRect& offered, const QRect& explaining);
     bool Offered() const { return offered_; }
     bool CanExplain() const { return walk_ && walk_->Count() > 0; }
     // The steps, from the first; the board draws them. Does nothing unless offered.
@@ -47,6 +58,8 @@ class TExplanationPanel final : public QFrame {
     QPushButton& LeaveButton() { return *leave_; }
     QPushButton& CloseButton() { return *close_; }
     QString Title() const;
+    QString Verdict() const;
+    QString Progress() const;
     QString StepCaption() const;
     QString JapaneseText() const;
     QString EnglishText() const;
@@ -65,6 +78,10 @@ class TExplanationPanel final : public QFrame {
     bool offered_ = false;
     bool explaining_ = false;
 
+    QRect offerPlace_;
+    QRect stepsPlace_;
+    QLabel* verdict_;
+    QLabel* progress_;
     QLabel* title_;
     QLabel* answer_;
     QLabel* caption_;

@@ -23,7 +23,8 @@ const QString kGiveUpQuestion = QStringLiteral(
     "ゲームがはじまって１分以内であれば中止できますが、すでに１分を過ぎています\r\n\r\n"
     "ここで旅を中断すると、１宿もどされます。よろしいか？\r\n\r\n"
     "If you get out, you will be send back one station. OK?");
-const QString kNoFurtherJourney = QStringLiteral("もうこれ以上の旅はありません");
+const QString kNoFurtherJourney =
+    QStringLiteral("もうこれ以上の旅はありません\r\n\r\nThere is no further journey.");
 
 QString ArrivalQuestion(int level) {
     return QStringLiteral(
@@ -66,6 +67,19 @@ QString VerdictText(TVerdict verdict) {
             break;
     }
     return QStringLiteral("時間切れ time is up");
+}
+
+QString ProgressText(const TJudgement& j) {
+    if (j.StationAfter >= kLastStation)
+        return QStringLiteral("京に着きました you have reached Kyoto");
+    if (j.StationAfter == j.StationBefore && j.AtCheckpoint)
+        return QStringLiteral("関所なので戻りません at a checkpoint, no step back");
+    if (j.StationAfter == j.StationBefore)
+        return QStringLiteral("%1のまま still at %2")
+            .arg(StationJapanese(j.StationAfter), StationRomanised(j.StationAfter));
+    return QStringLiteral("%1 → %2　%3 → %4")
+        .arg(StationJapanese(j.StationBefore), StationJapanese(j.StationAfter),
+             StationRomanised(j.StationBefore), StationRomanised(j.StationAfter));
 }
 
 void TGameReply::Append(TGameReply next) {
@@ -222,14 +236,21 @@ TGameReply TGame::PlayerChosen(const TPlayerChoice& choice) {
     if (!choice.Added.empty()) reply.Saved = SaveUsers();
     state_ = TGameState::BetweenRounds;
     const int selected = choice.Selected;
-    if (choice.Continue && selected >= 0 && selected < users_.Count()) {
-        const TSenkaroUser& user = users_.Items(selected);
-        if (user.Station != kLastStation)
-            reply.Append(SelectUser(selected, TAfter::Round));
-        else if (user.Level >= kLevelCount - 1)
-            reply.Messages.push_back(kNoFurtherJourney);
-        else
-            reply.Append(AskArrival(selected, TAfter::Round));
+    if (selected < 0 || selected >= users_.Count()) {
+        Into(reply);
+        return reply;
+    }
+    const TSenkaroUser& user = users_.Items(selected);
+    const bool atDestination = user.Station == kLastStation;
+    if (choice.Continue && atDestination && user.Level < kLevelCount - 1) {
+        reply.Append(AskArrival(selected, TAfter::Round));
+    } else if (choice.Continue && !atDestination) {
+        reply.Append(SelectUser(selected, TAfter::Round));
+    } else {
+        // Closed, or nothing to set out on: the chosen player stays current all the same, so
+        // their records can be opened before any round.
+        if (choice.Continue) reply.Messages.push_back(kNoFurtherJourney);
+        if (selected != currentUser_) reply.Append(SelectUser(selected, TAfter::Nothing));
     }
     Into(reply);
     return reply;
@@ -453,6 +474,7 @@ TGameReply TGame::Finish(TVerdict verdict, bool takeBackTheMove) {
     reply.Verdict = verdict;
     TSenkaroUser& user = users_.Items(currentUser_);
     RecordRound(ResultOf(verdict));
+    judgement_ = {verdict, user.Station, user.Station, IsCheckpoint(user.Station)};
     if (verdict == TVerdict::Success) {
         reply.CirclePiece = move_.Piece;
         user.Advance();
@@ -468,6 +490,8 @@ TGameReply TGame::Finish(TVerdict verdict, bool takeBackTheMove) {
             reply.Countdown = QStringLiteral("0");
     }
     user.Updated = services_.WallClock();
+    judgement_.StationAfter = user.Station;
+    judgement_.AtCheckpoint = judgement_.AtCheckpoint && verdict != TVerdict::Success;
     reply.JourneyChanged = true;
     reply.Saved = SaveUsers();
     round_.FinishJudging();

@@ -125,8 +125,20 @@ struct TGameReply {
     void Append(TGameReply next);
 };
 
-// What a screen reader says of a judgement.
+// What a screen reader says of a judgement, and what the offer after the round says first.
 QString VerdictText(TVerdict verdict);
+
+// A judged round's effect on the journey: where the player stood before and stands now.
+struct TJudgement {
+    TVerdict Verdict = TVerdict::Success;
+    int StationBefore = 0;
+    int StationAfter = 0;
+    bool AtCheckpoint = false;  // a failure at a checkpoint: no step back
+};
+
+// The move along the road in a few words, Japanese then English: "品川 → 川崎 Shinagawa →
+// Kawasaki", no step back at a checkpoint, no further back than the start, or Kyoto reached.
+QString ProgressText(const TJudgement& judgement);
 
 struct TGameServices {
     TClock* Clock = nullptr;  // monotonic
@@ -178,6 +190,8 @@ class TGame {
     const TSenkaroUser* CurrentPlayer() const;
     const std::vector<int>& CheckpointList() const { return checkpointList_; }
     const TRound& Round() const { return round_; }
+    // The last round judged.
+    const TJudgement& LastJudgement() const { return judgement_; }
     TBoard& Board() { return board_; }
     const TBoard& Board() const { return board_; }
     // The round's position as it began, why its answer is forced, and the technique the
@@ -225,6 +239,7 @@ class TGame {
     TExplanation roundExplanation_;
     TPlacedMove move_;
     TVerdict verdict_ = TVerdict::Success;
+    TJudgement judgement_;
     std::int64_t playedMs_ = 0;  // of the round being judged
     // Pending: the player who arrived, what comes after the question or the character.
     int arrived_ = -1;

@@ -69,8 +69,10 @@ void TForm1::OpenPending() {
             services_.Dialogs->ShowMessage(message);
         if (reply.Cue) cues_->PlayCue(*reply.Cue);
         if (reply.OfferExplanation && game_->State() == TGameState::Judged) {
+            const TJudgement& judged = game_->LastJudgement();
             explanation_->Offer(game_->RoundPosition(), game_->RoundExplanation(),
-                                game_->AnswerTechnique());
+                                game_->AnswerTechnique(),
+                                {VerdictText(judged.Verdict), ProgressText(judged)});
             Render();
         }
         const QLabel& level = journey_->LevelLabel();

@@ -52,7 +52,8 @@ TForm2::TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* p
     imCharactor->setAttribute(Qt::WA_TranslucentBackground);
     imCharactor->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Right of centre, above the bottom edge.
-    imCharactor->move(kClientWidth - 128 - 64, kClientHeight - 128 - 20);
+    // Right of centre, its feet above the name and left of the character's name.
+    imCharactor->move(kClientWidth - 128 - 66, kClientHeight - 128 - 24);
 
     lbSelect = new QLabel(this);
     // Under the picture, clear of the emblem in the bottom right corner.
@@ -175,8 +176,11 @@ void TForm2::newuser1Click() {
 }
 
 void TForm2::ShowName(const QString& name) {
-    const QFontMetrics metrics(lbSelect->font());
-    const QString shown = metrics.elidedText(name, Qt::ElideRight, lbSelect->width());
+    // Whole in a smaller face where it must be; elided only if even that is too wide.
+    const QFont font =
+        FittedFont(BoldFont(fonts::kWindowFace, 16), name, lbSelect->size(), kMinPixels);
+    lbSelect->setFont(font);
+    const QString shown = QFontMetrics(font).elidedText(name, Qt::ElideRight, lbSelect->width());
     lbSelect->setText(shown);
     lbSelect->setToolTip(shown == name ? QString() : name);
 }

@@ -1,6 +1,7 @@
 #include "journey/round_statistics.h"
 
 #include <algorithm>
+#include <cmath>
 
 int JourneysFinished(int level, int station) {
     return std::clamp(level, 0, 2) + (station >= 54 ? 1 : 0);
@@ -19,6 +20,7 @@ TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records, in
             ++tally->Rounds;
             tally->Successes += ok ? 1 : 0;
         }
+        ++s.PerKind[static_cast<std::size_t>(r.Kind)].Rounds;
         run = ok ? run + 1 : 0;
         s.LongestRun = std::max(s.LongestRun, run);
         if (!ok) continue;
@@ -29,7 +31,9 @@ TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records, in
         std::vector<std::int64_t>& t = times[kind];
         if (t.empty()) continue;
         std::sort(t.begin(), t.end());
-        s.PerKind[kind] = {static_cast<int>(t.size()), t.front(), t[(t.size() - 1) / 2]};
+        const std::size_t middle = t.size() / 2;
+        const std::int64_t median = t.size() % 2 ? t[middle] : (t[middle - 1] + t[middle]) / 2;
+        s.PerKind[kind] = {s.PerKind[kind].Rounds, static_cast<int>(t.size()), t.front(), median};
     }
     return s;
 }
@@ -58,4 +62,18 @@ std::vector<TChartPoint> JourneyStations(const std::vector<TRoundRecord>& record
         points.push_back({static_cast<double>(points.size() + 1), double(records[i].Station)});
     points.push_back({static_cast<double>(points.size() + 1), static_cast<double>(stationNow)});
     return points;
+}
+
+TAxisTicks NiceTicks(double low, double high, bool whole, int ticks) {
+    if (!(high > low)) high = low + 1;
+    const double rough = (high - low) / std::max(1, ticks);
+    double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = power;
+    for (const double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        step = factor * power;
+        if (whole && step != std::floor(step)) continue;
+        if (step >= rough) break;
+    }
+    if (whole) step = std::max(1.0, step);
+    return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }

@@ -19,9 +19,10 @@ struct TTally {
 };
 
 struct TKindTimes {
+    int Rounds = 0;
     int Successes = 0;
     std::optional<std::int64_t> BestMs;    // of the successes
-    std::optional<std::int64_t> MedianMs;  // the lower middle of an even count
+    std::optional<std::int64_t> MedianMs;  // of an even count, the mean of the two middle ones
     friend bool operator==(const TKindTimes&, const TKindTimes&) = default;
 };
 
@@ -56,3 +57,12 @@ std::vector<TChartPoint> RoundTimes(const std::vector<TRoundRecord>& records, in
 // the player stands at now; numbered from 1.
 std::vector<TChartPoint> JourneyStations(const std::vector<TRoundRecord>& records, int level,
                                          int stationNow);
+
+// An axis from low to high in ticks a reader can trust: steps of 1, 2, 2.5 or 5 times a power
+// of ten (whole numbers only when `whole`), at most `ticks` steps, the ends on ticks.
+struct TAxisTicks {
+    double Low = 0;
+    double High = 1;
+    double Step = 1;
+};
+TAxisTicks NiceTicks(double low, double high, bool whole, int ticks = 6);

@@ -43,6 +43,10 @@ TBoardSide::TBoardSide(TBoard& board, const TGameActions& actions, QWidget* pare
     sudoku_->setEnabled(false);
 }
 
+namespace {
+constexpr int kOfferHeight = 168;
+}  // namespace
+
 TJourneySide::TJourneySide(TSudoku& board, const TGameActions& actions, QWidget* parent,
                            const QRect& geometry)
     : QFrame(parent) {
@@ -63,4 +67,8 @@ TJourneySide::TJourneySide(TSudoku& board, const TGameActions& actions, QWidget*
     journey_ = new TRoutePanel(this, QRect(0, kBandHeight, width, geometry.height() - kBandHeight));
     explanation_ = new TExplanationPanel(board, this);
     explanation_->setGeometry(journey_->geometry());
+    // The offer covers the banner and the top of the map: the station marks and the position
+    // band stay in view; the steps take the whole journey.
+    explanation_->SetPlaces(QRect(journey_->x(), journey_->y(), width, kOfferHeight),
+                            journey_->geometry());
 }

@@ -204,6 +204,11 @@ TMoveOnScreen ScreenMove(TForm1& form, int digit, TCell cell) {
 void PassOverTheExplanation(TForm1& form) {
     Check(WaitFor([&] { return form.Explanation().Offered(); }),
           "after the round the explanation is offered");
+    // It says first how the round ended and how the player moved.
+    const QString verdict = OnGui([&] { return form.Explanation().Verdict(); });
+    Check(verdict == VerdictText(form.Game().LastJudgement().Verdict) &&
+              !OnGui([&] { return form.Explanation().Progress(); }).isEmpty(),
+          "the offer says what happened (" + verdict.toStdString() + ")");
     Click(OnGui([&] { return CentreOf(&form.Explanation().ContinueButton()); }));
 }
 

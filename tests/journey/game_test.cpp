@@ -19,7 +19,8 @@ namespace {
 const QString kPlayer = QStringLiteral("旅人");
 const QString kWrongMove =
     QStringLiteral("必然の一手を探してください\r\n\r\nSet a number in the specified cell!");
-const QString kNoFurtherJourney = QStringLiteral("もうこれ以上の旅はありません");
+const QString kNoFurtherJourney =
+    QStringLiteral("もうこれ以上の旅はありません\r\n\r\nThere is no further journey.");
 
 QString PlayerLine(const QString& name, int level, int station, const QString& checkpoints,
                    int character) {
@@ -173,6 +174,10 @@ TEST_F(GameTest, EveryJudgedMoveMovesThePlayerAsTheRulesSay) {
         EXPECT_EQ(Player().Station, c.stationAfter);
         EXPECT_EQ(Saved().Station, c.stationAfter);
         EXPECT_EQ(Player().Updated, 46000.5);  // the wall clock the game was given
+        const TJudgement& judgement = game->LastJudgement();
+        EXPECT_EQ(judgement.StationBefore, c.station);
+        EXPECT_EQ(judgement.StationAfter, c.stationAfter);
+        EXPECT_EQ(judgement.AtCheckpoint, c.result != TRoundResult::Ok && c.station == 5);
         EXPECT_EQ(ended.Saved, true);
         EXPECT_EQ(ended.Cue, c.cue);
         EXPECT_TRUE(ended.OfferExplanation);
@@ -415,7 +420,8 @@ TEST_F(GameTest, ArrivalFromTheSavedFileAndAfterTheLastJourney) {
     TGameReply chosen = game->PlayerChosen({true, 0, {}});
     EXPECT_EQ(chosen.Messages, std::vector<QString>{kNoFurtherJourney});
     EXPECT_FALSE(chosen.StartSoon);
-    EXPECT_EQ(game->CurrentUser(), -1);
+    EXPECT_EQ(game->CurrentUser(), 0);  // current, with nothing to start
+    EXPECT_FALSE(game->Start().RoundStarted);
     EXPECT_EQ(Player().Level, 2);
     EXPECT_EQ(Player().Station, 54);
 }
@@ -432,15 +438,16 @@ TEST_F(GameTest, TheDialogsChoicesAreCarriedOutAndSaved) {
     EXPECT_EQ(game->Players().Items(0).Character, 4);
     EXPECT_EQ(Saved(1).Name, QStringLiteral("B"));
     EXPECT_EQ(Saved(1).Character, 2);
-    EXPECT_EQ(game->CurrentUser(), -1);
-    EXPECT_FALSE(game->Takes(TCommand::Start));  // nobody chosen yet
-
-    // Continued with the new player: their journey's checkpoints drawn and saved, a round soon.
-    ASSERT_EQ(game->OpenPlayerDialog().Open, TOpen::PlayerDialog);
-    EXPECT_TRUE(game->PlayerChosen({true, 1, {}}).StartSoon);
+    // The chosen player stays current, their journey's checkpoints drawn and saved: their
+    // records open before any round.
     EXPECT_EQ(game->CurrentUser(), 1);
     EXPECT_EQ(game->CheckpointList().size(), 15u);
     EXPECT_EQ(Saved(1).Checkpoints, game->Players().Items(1).Checkpoints);
+    EXPECT_EQ(game->OpenRecords().Open, TOpen::Records);
+
+    // Continued: a round soon.
+    ASSERT_EQ(game->OpenPlayerDialog().Open, TOpen::PlayerDialog);
+    EXPECT_TRUE(game->PlayerChosen({true, 1, {}}).StartSoon);
 }
 
 TEST_F(GameTest, TheFirstPlayerIsAddedAndTheirFirstRoundStartsAtOnce) {
@@ -504,4 +511,21 @@ TEST_F(GameTest, WhatStorageSaysComesWithTheNextReply) {
     ASSERT_FALSE(first.Messages.empty());
     EXPECT_EQ(first.Open, TOpen::FirstPlayer);
     EXPECT_TRUE(game->FirstPlayerAdded(QStringLiteral("A"), 0).Messages.empty());
+}
+
+TEST(ProgressText, SaysHowTheRoundMovedThePlayer) {
+    using V = TVerdict;
+    struct Case {
+        TJudgement judgement;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{V::Success, 1, 2, false}, "品川 → 川崎　Shinagawa → Kawasaki"},
+        {{V::WrongMove, 8, 7, false}, "大磯 → 平塚　Ooiso → Hiratsuka"},
+        {{V::TimeOut, 5, 5, true}, "関所なので戻りません at a checkpoint, no step back"},
+        {{V::WrongMove, 0, 0, false}, "江戸日本橋のまま still at Edo Nihonbashi"},
+        {{V::Success, 53, 54, false}, "京に着きました you have reached Kyoto"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ProgressText(c.judgement), QString::fromUtf8(c.text));
 }

@@ -4,12 +4,17 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 
 #include "board/sudoku.h"
 #include "journey/character_dialog.h"
+#include "journey/dialogs.h"
 #include "journey/fake_dialogs.h"
 #include "journey/game_dialogs.h"
 #include "journey/main_window.h"
@@ -17,6 +22,7 @@
 #include "journey/route_map.h"
 #include "journey/route_panel.h"
 #include "journey/route_tables.h"
+#include "journey/statistics_window.h"
 #include "journey/text_fit.h"
 #include "journey/window_test_support.h"
 #include "logic/random.h"
@@ -142,10 +148,22 @@ TEST_F(WindowTest, EveryTextIsWholeInItsPlace) {
             EXPECT_LE(dialog.lbLevel->geometry().right(), dialog.imBack->geometry().left());
         }
     }
+    // A name of 20 characters is whole in the dialog, and no text lies under the character.
     EXPECT_TRUE(fits(*dialog.lbSelect));
-    EXPECT_EQ(dialog.lbSelect->toolTip(), longName);
+    EXPECT_EQ(dialog.lbSelect->text(), longName);
     // Clear of the emblem in the bottom right corner of the background.
     EXPECT_LE(dialog.lbSelect->geometry().right(), 440);
+    for (const QLabel* text :
+         {dialog.lbSelect, dialog.lbCharactor, dialog.lbStation, dialog.lbLevel})
+        EXPECT_FALSE(text->geometry().intersects(dialog.imCharactor->geometry()))
+            << text->text().toStdString();
+
+    // The name prompt shows 20 of the widest characters without scrolling.
+    QLineEdit edit;
+    const QString widest(kLongestName, QChar(0xFF37));
+    EXPECT_LE(QFontMetrics(edit.font()).horizontalAdvance(widest) +
+                  2 * edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth),
+              NameFieldWidth(edit) - 4);
 }
 
 TEST(PositionText, FirstAndLastStation) {
@@ -284,4 +302,23 @@ TEST_F(WindowTest, MemoToolsReachTheBoard) {
         if (action->text() == QStringLiteral("ペン書き pen mode")) action->trigger();
     }
     EXPECT_EQ(window->Sudoku().PenMode(), 0);
+}
+
+TEST(StatisticsWindow, APlayerWithoutRoundsIsToldSoInsteadOfBareAxes) {
+    TStatisticsWindow window(nullptr);
+    const QString none = QStringLiteral("まだ記録がありません no rounds yet");
+    window.ShowPlayer(QStringLiteral("A"), {}, 1, 0);
+    EXPECT_TRUE(window.Summary().text().contains(none));
+    EXPECT_EQ(window.Statistics().JourneysFinished, 1);
+    ASSERT_EQ(window.Charts().count(), 3);
+    for (int tab = 0; tab < 3; ++tab) {
+        const auto* label = qobject_cast<QLabel*>(window.Charts().widget(tab));
+        ASSERT_NE(label, nullptr) << tab;
+        EXPECT_EQ(label->text(), none);
+    }
+    TRoundRecord played;
+    played.Name = QStringLiteral("A");
+    window.ShowPlayer(QStringLiteral("A"), {played}, 1, 1);
+    EXPECT_FALSE(window.Summary().text().contains(none));
+    EXPECT_EQ(qobject_cast<QLabel*>(window.Charts().widget(0)), nullptr);
 }

@@ -102,10 +102,15 @@ TEST(RoundStatistics, FromAFixedListOfRounds) {
     EXPECT_DOUBLE_EQ(s.PerTechnique[2].Share(), 2.0 / 3.0);
     EXPECT_DOUBLE_EQ(s.PerLevel[2].Share(), 0.0);
     // Times of successes only: kind 2 had 40 s and 60 s, kind 3 had 20 s and 10 s.
-    EXPECT_EQ(s.PerKind[2], (TKindTimes{2, 40000, 40000}));
-    EXPECT_EQ(s.PerKind[3], (TKindTimes{2, 10000, 10000}));
-    EXPECT_EQ(s.PerKind[4], (TKindTimes{1, 50000, 50000}));
+    // Rounds of each kind; of an even count of successes the median is the mean of the middle two.
+    EXPECT_EQ(s.PerKind[2], (TKindTimes{3, 2, 40000, 50000}));
+    EXPECT_EQ(s.PerKind[3], (TKindTimes{2, 2, 10000, 15000}));
+    EXPECT_EQ(s.PerKind[4], (TKindTimes{3, 1, 50000, 50000}));
     EXPECT_EQ(s.PerKind[6], TKindTimes{});
+    const std::vector<TRoundRecord> four = {
+        Round(2, 9, 5, 5, R::Ok, 36700), Round(2, 9, 5, 5, R::Ok, 11800),
+        Round(2, 9, 5, 5, R::Ok, 38400), Round(2, 9, 5, 5, R::Ok, 20500)};
+    EXPECT_EQ(ComputeStatistics(four, 2, 9).PerKind[5].MedianMs, 28600);
     EXPECT_EQ(s.LongestRun, 3);
     EXPECT_EQ(s.CurrentRun, 2);
     EXPECT_EQ(s.JourneysFinished, 1);
@@ -137,4 +142,26 @@ TEST(RoundStatistics, JourneysFinishedComeFromWhereThePlayerStands) {
         EXPECT_EQ(ComputeStatistics({}, c.level, c.station).JourneysFinished, c.finished);
     }
     EXPECT_EQ(ComputeStatistics(lostArrival, 0, 53).JourneysFinished, 0);
+}
+
+TEST(RoundStatistics, AxesTickAtNumbersAReaderCanTrust) {
+    struct Case {
+        double low, high;
+        bool whole;
+        TAxisTicks ticks;
+    };
+    const Case cases[] = {
+        {1, 3, true, {1, 3, 1}},          // three rounds: 1, 2, 3, never 1.5
+        {1, 2, true, {1, 2, 1}},
+        {1, 100, true, {0, 100, 20}},     // the last hundred rounds
+        {0, 54, true, {0, 60, 10}},       // stations
+        {0, 10, false, {0, 10, 2}},       // seconds
+        {0, 12.3, false, {0, 12.5, 2.5}}, // 0, 2.5, 5, 7.5, 10, 12.5
+    };
+    for (const Case& c : cases) {
+        const TAxisTicks t = NiceTicks(c.low, c.high, c.whole);
+        EXPECT_DOUBLE_EQ(t.Low, c.ticks.Low) << c.low << " " << c.high;
+        EXPECT_DOUBLE_EQ(t.High, c.ticks.High) << c.low << " " << c.high;
+        EXPECT_DOUBLE_EQ(t.Step, c.ticks.Step) << c.low << " " << c.high;
+    }
 }

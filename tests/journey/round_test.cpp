@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -420,6 +421,49 @@ TEST_F(RoundTest, ScreenshotsOfExplanations) {
         Settle();
         EXPECT_TRUE(window->grab().save(file + "-trial.png"));
     }
+}
+
+// Not a check: with OFFER_SCREENSHOTS=DIR the window is saved as the offer after a round shows
+// what happened: a right move, a wrong move at a checkpoint, a time-out, the arrival.
+TEST_F(RoundTest, ScreenshotsOfVerdicts) {
+    const QString folder = qEnvironmentVariable("OFFER_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "OFFER_SCREENSHOTS is not set";
+    struct TShot {
+        const char* Name;
+        int Level, Station;
+        std::function<void()> Play;
+    };
+    const std::vector<TShot> shots = {
+        {"offer-right", 0, 3, [&] { PlayTheAnswer(); }},
+        {"offer-wrong-at-checkpoint", 2, 20,
+         [&] {
+             DragDigitTo(window->Sudoku(), WrongDigit(), Round().ForcedMove().Cell());
+             Settle();
+         }},
+        {"offer-time-out", 1, 10, [&] { TickAfter(Round().TimeLimit()); }},
+        {"offer-arrival", 0, 53, [&] { PlayTheAnswer(); }},
+    };
+    for (const TShot& shot : shots) {
+        dialogOpenings = 0;
+        Open(shot.Level, shot.Station);
+        shot.Play();
+        Settle();
+        EXPECT_TRUE(window->grab().save(folder + "/" + shot.Name + ".png")) << shot.Name;
+    }
+    // The records so far (not at Kyoto, where the arrival question comes first).
+    dialogOpenings = 0;
+    Open(0, 8);
+    PlayTheAnswer();
+    window->Actions().acRecords->trigger();
+    Settle();
+    TStatisticsWindow& statistics = window->Dialogs().Statistics();
+    statistics.show();  // the fake dialogs show nothing
+    for (int tab = 0; tab < 3; ++tab) {
+        statistics.Charts().setCurrentIndex(tab);
+        Settle();
+        EXPECT_TRUE(statistics.grab().save(folder + QStringLiteral("/statistics-%1.png").arg(tab)));
+    }
+    statistics.hide();
 }
 
 TEST(SoundCues, EachCueItsSound) {
