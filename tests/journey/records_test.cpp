@@ -37,15 +37,33 @@ TEST(RoundRecords, LinesRoundTripAndBadLinesAreLeftOut) {
                             "a=2026/12/08 9:30:05,1,x,4,5,ok,1", "a=someday,1,12,4,5,ok,1",
                             "a=2026/12/08 9:30:05,1,12,4,5,won,1", "no equals sign"})
         EXPECT_FALSE(TRoundRecord::FromText(QString::fromUtf8(bad))) << bad;
-    // Numbers out of range are brought into it, never used as they stand.
-    const auto wild = TRoundRecord::FromText(
-        QStringLiteral("a=2026/12/08 9:30:05,-100000,99999999999,40,12,ok,-5"));
-    ASSERT_TRUE(wild);
-    EXPECT_EQ(wild->Level, 0);
-    EXPECT_EQ(wild->Station, 54);
-    EXPECT_EQ(wild->Kind, 6);
-    EXPECT_EQ(wild->Technique, 9);
-    EXPECT_EQ(wild->Ms, 0);
+}
+
+// A line whose numbers lie outside their ranges is no record: nothing from it is clamped into a
+// real level or a best time.
+TEST(RoundRecords, NumbersOutsideTheirRangesMakeNoRecord) {
+    struct Case {
+        const char* numbers;  // level,station,kind,technique,result,ms
+        bool record;
+    };
+    const Case cases[] = {
+        {"0,0,1,0,ok,0", true},    {"2,54,6,9,ok,86400000", true},
+        {"3,12,4,5,ok,1", false},  {"99,12,4,5,ok,1", false},
+        {"-1,12,4,5,ok,1", false}, {"1,55,4,5,ok,1", false},
+        {"1,-1,4,5,ok,1", false},  {"1,4294967308,4,5,ok,1", false},  // 12 once narrowed to 32 bits
+        {"1,12,0,5,ok,1", false},  {"1,12,7,5,ok,1", false},
+        {"1,12,4,10,ok,1", false}, {"1,12,4,-1,ok,1", false},
+        {"1,12,4,5,ok,-5", false}, {"1,12,4,5,ok,86400001", false},
+    };
+    for (const Case& c : cases) {
+        const QString line = QStringLiteral("a=2026/12/08 9:30:05,") + QString::fromUtf8(c.numbers);
+        EXPECT_EQ(TRoundRecord::FromText(line).has_value(), c.record) << c.numbers;
+    }
+    TRoundRecords records;
+    records.FromStrings({QStringLiteral("花子=2026/12/08 9:30:05,99,12,4,5,ok,1"),
+                         Round(0, 2, 1, 1, R::Ok, 2).ToText()});
+    EXPECT_EQ(records.Count(), 2) << "kept in the file";
+    EXPECT_EQ(records.OfPlayer(QStringLiteral("花子")).size(), 1u);
 }
 
 TEST(RoundRecords, TheLast20000AreKeptThroughTheDataFile) {
@@ -122,4 +140,14 @@ TEST(RoundStatistics, FromAFixedListOfRounds) {
         ys.push_back(p.Y);
     EXPECT_EQ(ys, (std::vector<double>{0, 0, 0, 1, 2}));
     EXPECT_EQ(ComputeStatistics({}).All, TTally{});
+}
+
+TEST(RoundStatistics, ARecordOutsideTheRangesCountsForNothing) {
+    const std::vector<TRoundRecord> rounds = {Round(0, 1, 2, 1, R::Ok, -5),
+                                              Round(0, 1, 0, 1, R::Ok, 7000),
+                                              Round(0, 1, 2, 1, R::Ok, 3000)};
+    const TPlayerStatistics s = ComputeStatistics(rounds);
+    EXPECT_EQ(s.All, (TTally{1, 1}));
+    EXPECT_EQ(s.PerKind[2], (TKindTimes{1, 3000, 3000}));
+    EXPECT_EQ(s.LongestRun, 1);
 }
