@@ -103,8 +103,9 @@ TForm1::TForm1(TServices services, QWidget* parent)
     form3_->OnHelp = [this] { acHelpExecute(); };
     statistics_ = std::make_unique<TStatisticsWindow>(this);
 
-    users_.LoadFromFile(services_.DataFile, kUsersSection, *reporter_);
-    records_.LoadFromFile(services_.DataFile, *reporter_);
+    // Players and records in one read of the file.
+    users_.LoadFromFile(services_.DataFile, kUsersSection, *reporter_,
+                        [this](const TDataFile& file) { records_.ReadFrom(file); });
     SelectUser(-1);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 
+#include "journey/section_tail.h"
 #include "storage/data_file.h"
 
 namespace {
@@ -106,9 +107,7 @@ void TRoundRecords::FromStrings(const QStringList& lines) {
 }
 
 void TRoundRecords::ReadFrom(const TDataFile& file) {
-    QStringList lines;
-    file.ReadSection(kRecordsSection, lines);
-    FromStrings(lines);
+    lines_ = LastLinesOfSection(file, kRecordsSection, kMaxRecords);
 }
 
 void TRoundRecords::WriteTo(TDataFile& file) const {

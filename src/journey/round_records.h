@@ -69,7 +69,8 @@ class TRoundRecords {
     // Replaces the lines by these, the last kMaxRecords of them.
     void FromStrings(const QStringList& lines);
 
-    // The section of an open data file.
+    // The section of an open data file, its last kMaxRecords lines; a section of a million
+    // lines is read without a list of them all.
     void ReadFrom(const TDataFile& file);
     void WriteTo(TDataFile& file) const;
 

@@ -172,6 +172,12 @@ QStringList TSenkaroUsers::NotUnderstood() const {
 
 bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string& section,
                                  TStorageReporter& reporter, TFileSystem& files) {
+    return LoadFromFile(fileName, section, reporter, TOtherSectionsRead(), files);
+}
+
+bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string& section,
+                                 TStorageReporter& reporter, const TOtherSectionsRead& others,
+                                 TFileSystem& files) {
     std::error_code error;
     if (!std::filesystem::exists(fileName, error)) return false;
     TToldOnce toldOnce(reporter, told_);
@@ -179,6 +185,7 @@ bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string&
     QStringList lines;
     file.ReadSection(section, lines);
     FromStrings(lines);
+    if (others) others(file);
     // Closing writes the file back; a file that could not be read is kept aside first.
     if (file.Close() == 0) told_.clear();
     if (!keptLines_.empty())
@@ -197,6 +204,7 @@ bool TSenkaroUsers::SaveToFile(const std::string& fileName, const std::string& s
     TToldOnce toldOnce(reporter, told_);
     TDataFile file(fileName, toldOnce, SystemDriveTypes(), files);
     file.WriteSection(section, ToStrings());
+    if (others) others(file);
     const bool saved = file.Close() == 0;
     if (saved) told_.clear();
     return saved;

@@ -91,6 +91,12 @@ class TSenkaroUsers {
     // reporter and on standard error, and so are, in one message, the lines that are no player.
     bool LoadFromFile(const std::string& fileName, const std::string& section,
                       TStorageReporter& reporter, TFileSystem& files = SystemFileSystem());
+    // The same, with other sections read from the file in the same read (the game's start reads
+    // its records so, rather than reading a large file twice).
+    using TOtherSectionsRead = std::function<void(const TDataFile& file)>;
+    bool LoadFromFile(const std::string& fileName, const std::string& section,
+                      TStorageReporter& reporter, const TOtherSectionsRead& others,
+                      TFileSystem& files = SystemFileSystem());
     // Writes every player into the section, keeping the file's other sections; true when the
     // file was written. A failing save is told once, not at every round: a message already
     // given is not given again until a save has succeeded.

@@ -119,3 +119,22 @@ TEST(PlayersFile, LinesNotUnderstoodAreToldOnceAndKeptAtEverySave) {
                                                          again, written.Lines().back()}));
     EXPECT_EQ(written.Lines().back().rfind("new=0,4,", 0), 0u);
 }
+
+TEST(PlayersFile, OtherSectionsAreReadInTheSameRead) {
+    TScratchFolder folder;
+    TRecordingReporter reporter;
+    const std::string path = folder.Path("senkaro.ini");
+    {
+        TDataFile file(path, reporter);
+        file.WriteSection("userdata", QStringList{"a=0,0,,\"2026/1/1 0:00:00\",0"});
+        file.WriteSection("records", QStringList{"r1", "r2"});
+        file.Close();
+    }
+    TSenkaroUsers users;
+    std::vector<std::string> records;
+    ASSERT_TRUE(users.LoadFromFile(path, kUsersSection, reporter, [&](const TDataFile& file) {
+        file.ReadSection("records", records);
+    }));
+    EXPECT_EQ(users.Count(), 1);
+    EXPECT_EQ(records, (std::vector<std::string>{"r1", "r2"}));
+}

@@ -1,11 +1,13 @@
 // The records of judged rounds: their data-file lines, the cap on how many are kept, the
-// statistics drawn from them, and their round trip through the data file.
+// statistics drawn from them, their round trip through the data file, and the reading of a
+// section's last lines.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
 #include "journey/round_records.h"
 #include "journey/round_statistics.h"
+#include "journey/section_tail.h"
 #include "storage/data_file.h"
 #include "storage/storage_test_support.h"
 
@@ -89,6 +91,44 @@ TEST(RoundRecords, TheLast20000AreKeptThroughTheDataFile) {
         EXPECT_EQ(read.Items(i), records.Items(i)) << i;
     EXPECT_EQ(read.Items(read.Count() - 1), records.Items(records.Count() - 1));
     EXPECT_EQ(read.OfPlayer(QStringLiteral("花子")).size(), std::size_t(records.Count()));
+}
+
+// The section's end as ReadSection reads the section: every section of the name, whatever the
+// case of its header, in file order, without empty lines, each ending at a line that begins
+// with "[".
+TEST(SectionTail, TheLastLinesAsReadSectionReadsThem) {
+    TScratchFolder folder;
+    TRecordingReporter reporter;
+    TDataFile file(folder.Path("senkaro.ini"), reporter);
+    file.Lines() = {"a",  "[Records]", "r1", "",   "r2",        "[other]",
+                    "o1", "[records]", "r3", "[x", "x1",        "[records] ",
+                    "y1", "[RECORDS]", "r4", "r5", "[userdata]"};
+    std::vector<std::string> whole;
+    file.ReadSection("records", whole);
+    ASSERT_EQ(whole, (std::vector<std::string>{"r1", "r2", "r3", "r4", "r5"}));
+    for (int count = 0; count <= 6; ++count) {
+        QStringList expected;
+        for (std::size_t i = whole.size() - std::min<std::size_t>(count, whole.size());
+             i < whole.size(); ++i)
+            expected << QString::fromStdString(whole[i]);
+        EXPECT_EQ(LastLinesOfSection(file, "records", count), expected) << count;
+    }
+    EXPECT_TRUE(LastLinesOfSection(file, "missing", 3).isEmpty());
+}
+
+TEST(RoundRecords, ASectionLongerThanTheCapGivesItsLastLines) {
+    TScratchFolder folder;
+    TRecordingReporter reporter;
+    TDataFile file(folder.Path("senkaro.ini"), reporter);
+    std::vector<std::string> body;
+    for (int i = 0; i < TRoundRecords::kMaxRecords + 7; ++i)
+        body.push_back("line " + std::to_string(i));
+    file.WriteSection(kRecordsSection, body);
+    TRoundRecords records;
+    records.ReadFrom(file);
+    ASSERT_EQ(records.Count(), TRoundRecords::kMaxRecords);
+    EXPECT_EQ(records.ToStrings().front(), QStringLiteral("line 7"));
+    EXPECT_EQ(records.ToStrings().back(), QString::fromStdString(body.back()));
 }
 
 TEST(RoundRecords, ALineThatIsNoRecordIsKeptButCountsForNothing) {
