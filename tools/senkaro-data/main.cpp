@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "output_check.h"
 #include "senkaro_version.h"
 #include "storage/delta_code.h"
 #include "storage/file_system.h"
@@ -93,8 +94,8 @@ int Show(const std::string& name) {
         std::cerr << "senkaro-data: " << name << ": the text is not CP932 (Shift-JIS)\n";
         return kDataError;
     }
-    for (const auto& line : *lines)
-        std::cout << line << '\n';
+    for (std::size_t i = 0; i < lines->size() && std::cout; ++i)
+        std::cout << (*lines)[i] << '\n';
     return 0;
 }
 
@@ -123,10 +124,11 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    int status = kUsageError;
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        status = Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {  // data beyond the container's 32-bit lengths, memory
         std::cerr << "senkaro-data: " << error.what() << "\n";
-        return kUsageError;
     }
+    return OutputReached(std::cout, "senkaro-data", std::cerr) ? status : kUsageError;
 }
