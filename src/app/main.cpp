@@ -35,6 +35,10 @@ int main(int argc, char* argv[]) {
         dialogs.ShowMessage(QString::fromUtf8(kAlreadyRunningMessage));
         return 1;
     }
+    if (lock.State() == TDataFileLock::TState::Unavailable) {
+        std::cerr << lock.Reason() << '\n';
+        dialogs.ShowMessage(QString::fromStdString(lock.Reason()));
+    }
     TAudioSinkPlayer sound;
     services.Dialogs = &dialogs;
     services.Sound = &sound;
