@@ -2,7 +2,7 @@
 //
 // The new file is named after the old one with ".save-<pid>-<n>" added, in the same folder, so
 // that the rename stays within one file system. A kill during a save leaves at most such a file
-// beside an untouched old one.
+// beside an untouched old one; the next start removes it (leftover_saves.h).
 #include "storage/file_system.h"
 
 #include <fcntl.h>
