@@ -1,11 +1,13 @@
 // The game's data file with its records: loading and saving a file of 100 players and 20,000
-// round records, as the game does at start-up and after every round.
+// round records, as the game does at start-up and after every round; and opening a file whose
+// records section holds a million lines, written by another tool.
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
 
 #include "journey/round_records.h"
 #include "journey/senkaro_user.h"
+#include "storage/compress_string_list.h"
 #include "storage/data_file.h"
 #include "storage/storage_reporter.h"
 
@@ -79,5 +81,59 @@ void BM_LoadAndSaveGameFile(benchmark::State& state) {
     state.counters["records"] = game.records.Count();
 }
 BENCHMARK(BM_LoadAndSaveGameFile)->Unit(benchmark::kMillisecond);
+
+// 100 players and a records section of a million lines, as another tool may write it.
+struct TMillionRecordsFile {
+    QTemporaryDir folder;
+    std::string name = folder.filePath(QStringLiteral("senkaro.ini")).toStdString();
+    TSilentReporter reporter;
+
+    TMillionRecordsFile() {
+        TCompressStringList file(reporter);
+        auto& lines = file.Lines();
+        lines.push_back("[userdata]");
+        for (int p = 0; p < 100; ++p)
+            lines.push_back("旅人" + std::to_string(p) + "=1," + std::to_string(p % 55) +
+                            ",\"3,9,17,25,33,41,52\",\"2026/12/08 9:05:07\",3");
+        lines.push_back("[records]");
+        const char* const results[] = {"ok", "wrong", "timeout", "gaveup"};
+        for (int i = 0; i < 1000000; ++i)
+            lines.push_back("旅人" + std::to_string(i % 100) + "=2026/12/" +
+                            std::to_string(10 + i % 18) + " " + std::to_string(i % 24) + ":" +
+                            std::to_string(10 + i % 50) + ":" + std::to_string(10 + i * 7 % 50) +
+                            "," + std::to_string(i % 3) + "," + std::to_string(i % 54) + "," +
+                            std::to_string(1 + i % 6) + "," + std::to_string(i % 10) + "," +
+                            results[i % 4] + "," + std::to_string(1000 + i % 500000));
+        file.SaveToFile(name);
+    }
+};
+
+// The game's start: the players and the records in one read of the file.
+void BM_OpenWithAMillionRecords(benchmark::State& state) {
+    TMillionRecordsFile file;
+    TSenkaroUsers users;
+    TRoundRecords records;
+    for (auto _ : state) {
+        users.LoadFromFile(file.name, kUsersSection, file.reporter,
+                           [&](const TDataFile& data) { records.ReadFrom(data); });
+    }
+    state.counters["players"] = users.Count();
+    state.counters["records"] = records.Count();
+}
+BENCHMARK(BM_OpenWithAMillionRecords)->Unit(benchmark::kMillisecond);
+
+// The players, then the records, each loaded on its own.
+void BM_OpenWithAMillionRecordsInTwoReads(benchmark::State& state) {
+    TMillionRecordsFile file;
+    TSenkaroUsers users;
+    TRoundRecords records;
+    for (auto _ : state) {
+        users.LoadFromFile(file.name, kUsersSection, file.reporter);
+        records.LoadFromFile(file.name, file.reporter);
+    }
+    state.counters["players"] = users.Count();
+    state.counters["records"] = records.Count();
+}
+BENCHMARK(BM_OpenWithAMillionRecordsInTwoReads)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/fonts.h"
 #include "platform/sound_player.h"
 #include "storage/data_file_lock.h"
+#include "storage/leftover_saves.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -35,6 +36,12 @@ int main(int argc, char* argv[]) {
         dialogs.ShowMessage(QString::fromUtf8(kAlreadyRunningMessage));
         return 1;
     }
+    if (lock.State() == TDataFileLock::TState::Unavailable) {
+        std::cerr << lock.Reason() << '\n';
+        dialogs.ShowMessage(QString::fromStdString(lock.Reason()));
+    }
+    // What saves of killed games left behind; those of games still running stay.
+    leftover_saves::Remove(services.DataFile);
     TAudioSinkPlayer sound;
     services.Dialogs = &dialogs;
     services.Sound = &sound;

@@ -106,8 +106,9 @@ void TGameReply::Append(TGameReply next) {
 
 TGame::TGame(TGameServices services)
     : services_(std::move(services)), reporter_(std::make_unique<TCollectingReporter>(told_)) {
-    users_.LoadFromFile(services_.DataFile, kUsersSection, *reporter_);
-    records_.LoadFromFile(services_.DataFile, *reporter_);
+    // Players and records in one read of the file.
+    users_.LoadFromFile(services_.DataFile, kUsersSection, *reporter_,
+                        [this](const TDataFile& file) { records_.ReadFrom(file); });
 }
 
 TGame::~TGame() = default;

@@ -1,9 +1,11 @@
+// Round records: their data-file line, the cap on how many are kept, and their section of the
+// data file.
 #include "journey/round_records.h"
 
-#include <algorithm>
 #include <array>
 #include <filesystem>
 
+#include "journey/section_tail.h"
 #include "storage/data_file.h"
 
 namespace {
@@ -17,9 +19,17 @@ std::optional<std::int64_t> Number(const QString& text) {
     return value;
 }
 
-int Clamped(std::int64_t value, int low, int high) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
-}
+struct TRange {
+    std::int64_t Low;
+    std::int64_t High;
+    bool Holds(std::int64_t value) const { return value >= Low && value <= High; }
+};
+
+constexpr TRange kLevels{0, 2};
+constexpr TRange kStations{0, 54};
+constexpr TRange kKinds{1, 6};
+constexpr TRange kTechniques{0, 9};
+constexpr TRange kTimes{0, 24LL * 3600 * 1000};
 
 }  // namespace
 
@@ -52,21 +62,28 @@ std::optional<TRoundRecord> TRoundRecord::FromText(const QString& line) {
     if (items.size() != 7) return std::nullopt;
     const std::optional<date_time::TDateTime> when = date_time::Parse(items[0]);
     const std::optional<TRoundResult> result = ResultFromName(items[5].trimmed());
-    std::array<std::optional<std::int64_t>, 5> numbers = {
+    const std::array<std::optional<std::int64_t>, 5> numbers = {
         Number(items[1]), Number(items[2]), Number(items[3]), Number(items[4]), Number(items[6])};
+    // Checked before they are narrowed, so that no number beyond int wraps into its range.
+    constexpr std::array<TRange, 5> ranges = {kLevels, kStations, kKinds, kTechniques, kTimes};
     if (!when || !result) return std::nullopt;
-    for (const auto& n : numbers)
-        if (!n) return std::nullopt;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        if (!numbers[i] || !ranges[i].Holds(*numbers[i])) return std::nullopt;
     TRoundRecord record;
     record.Name = line.left(equals);
     record.When = *when;
-    record.Level = Clamped(*numbers[0], 0, 2);
-    record.Station = Clamped(*numbers[1], 0, 54);
-    record.Kind = Clamped(*numbers[2], 1, 6);
-    record.Technique = Clamped(*numbers[3], 0, 9);
+    record.Level = static_cast<int>(*numbers[0]);
+    record.Station = static_cast<int>(*numbers[1]);
+    record.Kind = static_cast<int>(*numbers[2]);
+    record.Technique = static_cast<int>(*numbers[3]);
     record.Result = *result;
-    record.Ms = std::clamp<std::int64_t>(*numbers[4], 0, 24LL * 3600 * 1000);
+    record.Ms = *numbers[4];
     return record;
+}
+
+bool TRoundRecord::InRange() const {
+    return kLevels.Holds(Level) && kStations.Holds(Station) && kKinds.Holds(Kind) &&
+           kTechniques.Holds(Technique) && kTimes.Holds(Ms);
 }
 
 void TRoundRecords::Add(const TRoundRecord& record) {
@@ -90,9 +107,7 @@ void TRoundRecords::FromStrings(const QStringList& lines) {
 }
 
 void TRoundRecords::ReadFrom(const TDataFile& file) {
-    QStringList lines;
-    file.ReadSection(kRecordsSection, lines);
-    FromStrings(lines);
+    lines_ = LastLinesOfSection(file, kRecordsSection, kMaxRecords);
 }
 
 void TRoundRecords::WriteTo(TDataFile& file) const {

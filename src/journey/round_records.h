@@ -6,7 +6,8 @@
 // with result "ok", "wrong", "timeout" or "gaveup", and ms the time played (pauses not
 // counted). At most kMaxRecords are kept, the oldest dropped first. The lines are kept as they
 // were read and parsed only when asked for, so a file with thousands of them loads and saves
-// fast; a line that is no record is kept in the file but counts for nothing.
+// fast; a line that is no record, or whose numbers lie outside their ranges, is kept in the
+// file but counts for nothing.
 #pragma once
 
 #include <QString>
@@ -39,8 +40,11 @@ struct TRoundRecord {
 
     QString ToText() const;
     // Nothing for a line that is not a record (no name, a field missing or not a number, an
-    // unknown result); numbers are brought into their ranges.
+    // unknown result, a number outside its range).
     static std::optional<TRoundRecord> FromText(const QString& line);
+    // Every number within its range: level 0-2, station 0-54, kind 1-6, technique 0-9, and
+    // 0 to 24 hours played.
+    bool InRange() const;
     friend bool operator==(const TRoundRecord&, const TRoundRecord&) = default;
 };
 
@@ -65,7 +69,8 @@ class TRoundRecords {
     // Replaces the lines by these, the last kMaxRecords of them.
     void FromStrings(const QStringList& lines);
 
-    // The section of an open data file.
+    // The section of an open data file, its last kMaxRecords lines; a section of a million
+    // lines is read without a list of them all.
     void ReadFrom(const TDataFile& file);
     void WriteTo(TDataFile& file) const;
 

@@ -14,6 +14,7 @@ TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records, in
     std::array<std::vector<std::int64_t>, 7> times;
     int run = 0;
     for (const TRoundRecord& r : records) {
+        if (!r.InRange()) continue;  // counts for nothing, and indexes no table
         const bool ok = r.Result == TRoundResult::Ok;
         for (TTally* tally : {&s.All, &s.PerLevel[static_cast<std::size_t>(r.Level)],
                               &s.PerTechnique[static_cast<std::size_t>(r.Technique)]}) {

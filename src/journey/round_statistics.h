@@ -1,6 +1,7 @@
 // What a player's records say: rounds and successes by level and by technique, best and
 // median times by kind, runs of successes, journeys finished, and the series the charts draw.
-// Pure computation over a list of records, oldest first.
+// Pure computation over a list of records, oldest first; a record whose numbers lie outside
+// their ranges (see TRoundRecord::InRange) counts for nothing.
 #pragma once
 
 #include <array>

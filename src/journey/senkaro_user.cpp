@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "journey/comma_text.h"
 #include "logic/random.h"
@@ -12,22 +13,44 @@
 
 namespace {
 
-int ToIntOrZero(const QString& text) {
+// The item as an int; nothing when it is no whole number or lies beyond int.
+std::optional<int> WholeNumber(const QString& item) {
     bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : 0;
+    const int value = item.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// The checkpoint items that name a post station, in stored order, as comma text.
-QString PostStationsOnly(const QString& checkpoints) {
+// The checkpoint items that name a post station, in stored order, as comma text; nothing when
+// an item is no whole number.
+std::optional<QString> PostStationsOnly(const QString& checkpoints) {
     std::vector<int> stations;
     for (const QString& item : comma_text::Split(checkpoints)) {
-        bool ok = false;
-        const int value = item.toInt(&ok);
-        if (ok && value >= kFirstPostStation && value <= kLastPostStation)
-            stations.push_back(value);
+        const std::optional<int> value = WholeNumber(item);
+        if (!value) return std::nullopt;
+        if (*value >= kFirstPostStation && *value <= kLastPostStation) stations.push_back(*value);
     }
     return CheckpointText(stations);
+}
+
+constexpr int kLinesNamed = 10;  // in the message about lines that are no player
+
+// The message about the section's lines that are no player: Japanese, a blank line, English,
+// each naming the lines (the first kLinesNamed of them).
+std::string NotUnderstoodMessage(const std::string& fileName, const std::string& section,
+                                 const QStringList& lines) {
+    std::string named;
+    for (qsizetype i = 0; i < lines.size() && i < kLinesNamed; ++i)
+        named += "\r\n  " + lines[i].toStdString();
+    const std::string more = std::to_string(lines.size() - kLinesNamed);
+    const bool cut = lines.size() > kLinesNamed;
+    return fileName + " の [" + section +
+           "] の次の行は、読み取れないか、前の行と同じ名前のため、プレイヤーとして出さずに"
+           "そのまま残しました。" +
+           named + (cut ? "\r\n  ほか " + more + " 行" : std::string()) +
+           "\r\n\r\nThese lines of [" + section + "] in " + fileName +
+           " could not be read, or name a player already read; they are not offered as players "
+           "and are kept in the file as they are:" +
+           named + (cut ? "\r\n  and " + more + " more" : std::string());
 }
 
 // Passes each message on to the player and to standard error, unless the same text was given
@@ -59,15 +82,20 @@ bool TSenkaroUser::FromText(const QString& line) {
     const qsizetype equals = line.indexOf(u'=');
     *this = TSenkaroUser{};
     Name = equals < 0 ? line : line.left(equals);
-    if (equals < 0) return false;
+    if (equals <= 0) return false;
     const QStringList items = comma_text::Split(line.mid(equals + 1));
-    if (items.size() < 4) return false;
-    Level = std::clamp(ToIntOrZero(items[0]), 0, kLevelCount - 1);
-    Station = std::clamp(ToIntOrZero(items[1]), kFirstStation, kLastStation);
-    Checkpoints = PostStationsOnly(items[2]);
-    // A date that cannot be read leaves the time unknown (0) and keeps everything else.
-    Updated = date_time::Parse(items[3]).value_or(0);
-    Character = std::clamp(items.size() > 4 ? ToIntOrZero(items[4]) : 0, 0, kCharacterCount - 1);
+    if (items.size() != 4 && items.size() != 5) return false;
+    const std::optional<int> level = WholeNumber(items[0]);
+    const std::optional<int> station = WholeNumber(items[1]);
+    const std::optional<QString> checkpoints = PostStationsOnly(items[2]);
+    const std::optional<date_time::TDateTime> updated = date_time::Parse(items[3]);
+    const std::optional<int> character = items.size() > 4 ? WholeNumber(items[4]) : 0;
+    if (!level || !station || !checkpoints || !updated || !character) return false;
+    Level = std::clamp(*level, 0, kLevelCount - 1);
+    Station = std::clamp(*station, kFirstStation, kLastStation);
+    Checkpoints = *checkpoints;
+    Updated = *updated;
+    Character = std::clamp(*character, 0, kCharacterCount - 1);
     if (!Checkpoints.isEmpty()) Character = std::clamp(Character, 3 * Level, 3 * Level + 2);
     return true;
 }
@@ -110,22 +138,46 @@ int TSenkaroUsers::Add(const QString& name) {
 
 QStringList TSenkaroUsers::ToStrings() const {
     QStringList lines;
-    for (const TSenkaroUser& user : users_)
-        lines << user.ToText();
+    auto kept = keptLines_.begin();
+    for (int i = 0; i < Count(); ++i) {
+        for (; kept != keptLines_.end() && kept->PlayersBefore <= i; ++kept)
+            lines << kept->Text;
+        lines << users_[static_cast<std::size_t>(i)].ToText();
+    }
+    for (; kept != keptLines_.end(); ++kept)
+        lines << kept->Text;
     return lines;
 }
 
 void TSenkaroUsers::FromStrings(const QStringList& lines) {
-    users_.clear();
+    Clear();
+    std::set<QString> names;
     for (const QString& line : lines) {
+        if (line.isEmpty()) continue;
         TSenkaroUser user;
-        user.FromText(line);
-        users_.push_back(user);
+        if (user.FromText(line) && names.insert(user.Name).second) {
+            users_.push_back(user);
+        } else {
+            keptLines_.push_back({Count(), line});
+        }
     }
+}
+
+QStringList TSenkaroUsers::NotUnderstood() const {
+    QStringList lines;
+    for (const TKeptLine& kept : keptLines_)
+        lines << kept.Text;
+    return lines;
 }
 
 bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string& section,
                                  TStorageReporter& reporter, TFileSystem& files) {
+    return LoadFromFile(fileName, section, reporter, TOtherSectionsRead(), files);
+}
+
+bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string& section,
+                                 TStorageReporter& reporter, const TOtherSectionsRead& others,
+                                 TFileSystem& files) {
     std::error_code error;
     if (!std::filesystem::exists(fileName, error)) return false;
     TToldOnce toldOnce(reporter, told_);
@@ -133,8 +185,11 @@ bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string&
     QStringList lines;
     file.ReadSection(section, lines);
     FromStrings(lines);
+    if (others) others(file);
     // Closing writes the file back; a file that could not be read is kept aside first.
     if (file.Close() == 0) told_.clear();
+    if (!keptLines_.empty())
+        toldOnce.Report(NotUnderstoodMessage(fileName, section, NotUnderstood()));
     return true;
 }
 

@@ -4,7 +4,9 @@
 // (comma text, see comma_text.h). Stations are 0 (the start) to 54 (the destination); levels are
 // 0 beginner, 1 intermediate, 2 advanced; the characters of level L are 3L, 3L + 1 and 3L + 2.
 // Numbers read from the file are brought into these ranges, so no value from a damaged or
-// edited file can reach the countdown or the pictures unchecked.
+// edited file can reach the countdown or the pictures unchecked. A line that does not read
+// whole (a field missing or not understood) is no player: it stays in the section as it was,
+// so that no save turns it into a player with fields lost.
 #pragma once
 
 #include <QString>
@@ -43,11 +45,14 @@ class TSenkaroUser {
     int Character = 0;
 
     QString ToText() const;
-    // Fills the record from a data-file line; false when the line is not well formed (no "=" or
-    // fewer than four items), in which case every field but Name is zero or empty. Numbers are
-    // brought into range: the level to 0-2, the station to 0-54, checkpoint items outside 1-53
-    // left out, the character to 0-8 and, once the journey's checkpoints are drawn, into the
-    // level's three (before that, the next selection asks for a character of the level).
+    // Fills the record from a data-file line; false when the line does not read whole, and then
+    // the record is no player. Reading whole: a name before the first "=", then four or five
+    // items (a line without the character is an older one: the level's first character): the
+    // level and the station whole numbers, the checkpoints whole numbers or none, a date that
+    // reads, and the character a whole number. Numbers are brought into range: the level to
+    // 0-2, the station to 0-54, checkpoint items outside 1-53 left out, the character to 0-8
+    // and, once the journey's checkpoints are drawn, into the level's three (before that, the
+    // next selection asks for a character of the level).
     bool FromText(const QString& line);
 
     void Advance();
@@ -67,17 +72,31 @@ class TSenkaroUsers {
 
     // The index of the player with exactly that name; a new player (updated now) when none has it.
     int Add(const QString& name);
-    void Clear() { users_.clear(); }
+    void Clear() {
+        users_.clear();
+        keptLines_.clear();
+    }
 
+    // The players' lines, with the lines that are no player back in their places.
     QStringList ToStrings() const;
-    // Replaces every player by one per line, also for lines that are not well formed.
+    // Replaces every player by one per line that reads whole and names no player read before;
+    // every other line but an empty one is kept as it is, for ToStrings, and listed by
+    // NotUnderstood.
     void FromStrings(const QStringList& lines);
+    // The lines of the last FromStrings that are no player, in their order.
+    QStringList NotUnderstood() const;
 
     // Reads the players from the section when the file exists (false, and the list unchanged,
     // when it does not); the file is then written back. Storage problems are told to the
-    // reporter and on standard error.
+    // reporter and on standard error, and so are, in one message, the lines that are no player.
     bool LoadFromFile(const std::string& fileName, const std::string& section,
                       TStorageReporter& reporter, TFileSystem& files = SystemFileSystem());
+    // The same, with other sections read from the file in the same read (the game's start reads
+    // its records so, rather than reading a large file twice).
+    using TOtherSectionsRead = std::function<void(const TDataFile& file)>;
+    bool LoadFromFile(const std::string& fileName, const std::string& section,
+                      TStorageReporter& reporter, const TOtherSectionsRead& others,
+                      TFileSystem& files = SystemFileSystem());
     // Writes every player into the section, keeping the file's other sections; true when the
     // file was written. A failing save is told once, not at every round: a message already
     // given is not given again until a save has succeeded.
@@ -90,7 +109,14 @@ class TSenkaroUsers {
                     TFileSystem& files = SystemFileSystem());
 
   private:
+    // A line of the section that is no player, with the number of players read before it.
+    struct TKeptLine {
+        int PlayersBefore;
+        QString Text;
+    };
+
     std::vector<TSenkaroUser> users_;
+    std::vector<TKeptLine> keptLines_;
     std::set<std::string> told_;  // storage messages given since the last good save
 };
 

@@ -29,7 +29,7 @@ bool TCompressStringList::LoadFromFile(const std::string& FileName) {
     try {
         TDeltaCode codec;
         codec.CodeStream() = std::move(file.Bytes);
-        if (!codec.Decode()) return false;
+        if (!codec.Decode() || text_form::NulBeforeEnd(codec.DataStream())) return false;
         auto lines = text_form::Decode(codec.DataStream());
         if (!lines) return false;
         lines_ = std::move(*lines);

@@ -1,7 +1,8 @@
 // TCompressStringList: a list of text lines whose file form is the "BDC1" container.
 //
 // Lines are UTF-8 in memory. In the file the text is CP932 (Shift-JIS), every line followed by
-// CR LF; reading accepts CR, LF or CR LF as a line end and stops at a NUL byte. File names are
+// CR LF; reading accepts CR, LF or CR LF as a line end. A NUL byte with text after it makes the
+// file unreadable, since the lines after it would be lost at the next save. File names are
 // UTF-8 paths. Messages for the user go to the reporter given at construction; files are read
 // and written through the file system given there.
 #pragma once

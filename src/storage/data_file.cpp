@@ -1,13 +1,19 @@
-// TDataFile: section lookup, the save decision of Close, the backup, and damaged files set
-// aside. Messages give the file's name as it was given, and the folder as an absolute path.
+// TDataFile: section lookup, the save decision of Close, the two backups, and the repair of a
+// file that could not be read. Messages give the file's name as it was given, and the folder as
+// an absolute path.
 #include "storage/data_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
 
-#include <cstring>
+#include <limits>
 #include <utility>
+
+#include "storage/data_file_messages.h"
+#include "storage/delta_code.h"
+#include "storage/set_aside.h"
+#include "storage/text_form.h"
 
 namespace {
 
@@ -30,11 +36,20 @@ TDataFile::TDataFile(std::string FileName, TStorageReporter& reporter, const TDr
     if (fileName_.empty() || !QFile::exists(QString::fromStdString(fileName_))) return;
     loadedGood_ = LoadFromFile(fileName_);
     loadFailed_ = !loadedGood_;
-    if (!loadFailed_ || !QFile::exists(QString::fromStdString(BackupName()))) return;
-    TCompressStringList backup(reporter, files);
-    restoredFromBackup_ = backup.LoadFromFile(BackupName());
-    backupFailed_ = !restoredFromBackup_;
-    if (restoredFromBackup_) Lines() = std::move(backup.Lines());
+    if (loadedGood_) {
+        loadedLines_ = Lines();
+        return;
+    }
+    for (const std::string& backup : {BackupName(), OlderBackupName()}) {
+        if (!QFile::exists(QString::fromStdString(backup))) continue;
+        TCompressStringList list(reporter, files);
+        if (list.LoadFromFile(backup)) {
+            Lines() = std::move(list.Lines());
+            restoredFrom_ = backup;
+            return;
+        }
+        unreadableBackups_.push_back(backup);
+    }
 }
 
 int TDataFile::FindHeader(std::string_view Name, int from) const {
@@ -110,73 +125,75 @@ std::string TDataFile::Folder() const {
     return QFileInfo(QString::fromStdString(fileName_)).absolutePath().toStdString();
 }
 
-int TDataFile::SetAside(const std::string& name, std::string& kept) {
-    const QString original = QString::fromStdString(name);
-    for (int number = 1;; ++number) {
-        const QString candidate =
-            original + ".damaged" + (number == 1 ? QString() : QString::number(number));
-        if (QFile::exists(candidate)) continue;
-        kept = candidate.toStdString();
-        return Files().Rename(name, kept);
-    }
+bool TDataFile::BackupWorthKeeping() {
+    constexpr std::uint64_t kLargest = std::numeric_limits<std::uint32_t>::max();
+    TReadResult backup = ReadRegularFile(BackupName(), kLargest);
+    if (!backup.Ok()) return false;
+    // The same bytes hold the same lines; since the game writes the same lines as the same
+    // bytes, other bytes mean other lines (but for a backup an earlier program wrote).
+    if (const TReadResult file = ReadRegularFile(fileName_, kLargest);
+        file.Ok() && file.Bytes == backup.Bytes)
+        return false;
+    TDeltaCode codec;
+    codec.CodeStream() = std::move(backup.Bytes);
+    return codec.Decode() && !text_form::NulBeforeEnd(codec.DataStream());
 }
 
-int TDataFile::SetAsideDamagedFiles() {
-    std::string kept;
-    if (!QFile::exists(QString::fromStdString(fileName_))) return 0;  // gone meanwhile
-    if (const int error = SetAside(fileName_, kept); error != 0) {
-        Reporter().Report(fileName_ +
-                          " を読み込めず、別の名前で残すこともできなかったため、保存しませんで"
-                          "した。\r\n\r\nThe data file " +
-                          fileName_ + " in the folder " + Folder() +
-                          " could not be read nor set aside; nothing was saved.");
+void TDataFile::ReportSaveFailure(int error, const std::string& failed) {
+    Reporter().Report(data_file_messages::SaveFailed(fileName_, Folder(), failed, error));
+}
+
+int TDataFile::Save(const std::vector<std::uint8_t>& image) {
+    TBackupNames backups;
+    if (loadedGood_)
+        backups = {BackupName(), BackupWorthKeeping() ? OlderBackupName() : std::string()};
+    std::string failed;
+    if (const int error = ReplaceFile(Files(), fileName_, image, backups, &failed); error != 0) {
+        ReportSaveFailure(error, failed);
         return error;
-    }
-    loadFailed_ = false;
-    if (restoredFromBackup_) {
-        Reporter().Report(fileName_ + " を読み込めなかったため、" + kept + " として残し、" +
-                          BackupName() + " から元に戻しました。\r\n\r\nThe data file " + fileName_ +
-                          " could not be read; it was kept as " + kept +
-                          ", and its content was restored from the backup " + BackupName() + ".");
-    } else {
-        Reporter().Report(fileName_ + " を読み込めなかったため、" + kept +
-                          " として残しました。\r\n\r\nThe data file " + fileName_ +
-                          " could not be read; it was kept as " + kept + ".");
-    }
-    // A backup that could not be read either is kept too: the next save would replace it.
-    if (backupFailed_ && SetAside(BackupName(), kept) == 0) {
-        backupFailed_ = false;
-        Reporter().Report(BackupName() + " も読み込めなかったため、" + kept +
-                          " として残しました。\r\n\r\nThe backup " + BackupName() +
-                          " could not be read either; it was kept as " + kept + ".");
     }
     return 0;
 }
 
-void TDataFile::ReportSaveFailure(int error) {
-    const std::string folder = Folder();
-    Reporter().Report("フォルダー " + folder + " に " + fileName_ +
-                      " を保存できませんでした。このまま遊べますが、保存できるようになるまで進み"
-                      "具合は残りません。\r\n\r\nThe data file " +
-                      fileName_ + " could not be saved in the folder " + folder + " (" +
-                      std::strerror(error) +
-                      "). You can go on playing, but your progress is not kept until saving "
-                      "works again.");
+// The damaged file stays in place until its repaired successor is written over it, and the
+// player is told only once everything is written: a game killed while the message is up leaves
+// a good data file.
+int TDataFile::Repair(const std::vector<std::uint8_t>& image) {
+    const bool present = QFileInfo::exists(QString::fromStdString(fileName_)) ||
+                         QFileInfo(QString::fromStdString(fileName_)).isSymLink();
+    const std::string kept = present ? set_aside::FreeName(fileName_) : std::string();
+    if (const int error = present ? set_aside::Keep(Files(), fileName_, kept) : 0; error != 0) {
+        Reporter().Report(data_file_messages::NotSetAside(fileName_, Folder(), kept, error));
+        return error;
+    }
+    std::string failed;
+    if (const int error = ReplaceFile(Files(), fileName_, image, {}, &failed); error != 0) {
+        ReportSaveFailure(error, failed);
+        return error;
+    }
+    // A backup that could not be read either is kept too: the next save would replace it.
+    std::vector<std::pair<std::string, std::string>> keptBackups;
+    for (const std::string& backup : unreadableBackups_) {
+        const std::string keptBackup = set_aside::FreeName(backup);
+        if (Files().Rename(backup, keptBackup) == 0) keptBackups.emplace_back(backup, keptBackup);
+    }
+    unreadableBackups_.clear();
+    if (present) Reporter().Report(data_file_messages::KeptAside(fileName_, kept, restoredFrom_));
+    for (const auto& [backup, keptBackup] : keptBackups)
+        Reporter().Report(data_file_messages::BackupKeptAside(backup, keptBackup));
+    return 0;
 }
 
 int TDataFile::Close() {
     if (!SaveAllowed()) return 0;
-    if (loadFailed_) {
-        if (const int error = SetAsideDamagedFiles(); error != 0) return error;
-    }
+    if (!loadFailed_ && Lines() == loadedLines_) return 0;  // the file holds these lines already
     int error = 0;
     const auto image = Image(fileName_, error);  // a failure here is told already
     if (!image) return error;
-    error = ReplaceFile(Files(), fileName_, *image, loadedGood_ ? BackupName() : std::string());
-    if (error != 0) {
-        ReportSaveFailure(error);
-        return error;
-    }
+    error = loadFailed_ ? Repair(*image) : Save(*image);
+    if (error != 0) return error;
     loadedGood_ = true;
+    loadFailed_ = false;
+    loadedLines_ = Lines();
     return 0;
 }

@@ -7,8 +7,10 @@
 // header occurs more than once (a file put together by hand) is read from all its sections and
 // written back as one.
 //
-// Beside FileName lie FileName + ".bak", the file as it was before the last save, and the files
-// set aside as damaged (FileName + ".damaged", numbered when taken).
+// Beside FileName lie two generations of backups, FileName + ".bak" (the file as it was before
+// the last save) and FileName + ".bak2" (an older, different one), and the files set aside as
+// damaged (FileName + ".damaged", numbered when taken). At no moment does the folder hold
+// neither a good data file nor a good backup of it.
 #pragma once
 
 #include <QStringList>
@@ -24,15 +26,16 @@ class TDataFile : public TCompressStringList {
   public:
     // Loads FileName when it exists; a missing file gives an empty list and no message. When
     // FileName exists but cannot be read (damaged, failing its check, or no regular file), the
-    // lines come from the backup when that one can be read.
+    // lines come from the newest backup that can be read.
     explicit TDataFile(std::string FileName, TStorageReporter& reporter = DefaultStorageReporter(),
                        const TDriveTypes& drives = SystemDriveTypes(),
                        TFileSystem& files = SystemFileSystem());
 
     const std::string& FileName() const { return fileName_; }
     std::string BackupName() const { return fileName_ + ".bak"; }
-    // The lines were taken from the backup because FileName could not be read.
-    bool RestoredFromBackup() const { return restoredFromBackup_; }
+    std::string OlderBackupName() const { return fileName_ + ".bak2"; }
+    // The lines were taken from a backup because FileName could not be read.
+    bool RestoredFromBackup() const { return !restoredFrom_.empty(); }
 
     // Replaces body by the bodies of every section Name in file order, empty lines left out; no
     // section, no lines.
@@ -46,11 +49,14 @@ class TDataFile : public TCompressStringList {
     void WriteSection(std::string_view Name, const std::vector<std::string>& body);
     void WriteSection(std::string_view Name, const QStringList& body);
 
-    // Saves the file when its drive allows it; the file loaded at creation becomes the backup.
-    // A file that existed but could not be loaded is first set aside (FileName + ".damaged",
-    // numbered when taken; so is a backup that could not be loaded either) and the user is told;
-    // when that fails, nothing is saved. A failed save is told too, naming the folder; the old
-    // file then stays as it was. 0 when saved or not to be saved here, else an error number.
+    // Saves the file when its drive allows it and its lines differ from those loaded; the file
+    // loaded at creation becomes the backup, and the backup before it the older one when it is
+    // a good file with other lines (else the older one is kept). A file that existed but could
+    // not be loaded is repaired: a copy of it is kept (FileName + ".damaged", numbered when
+    // taken), the lines are written over it, backups that could not be loaded are set aside
+    // too, and only then is the user told; when no copy can be kept, nothing is saved. A failed
+    // save is told too, naming the folder and what is in the way; the old file then stays as
+    // it was. 0 when saved or not to be saved, else an error number.
     int Close();
 
     // The save decision alone: a name with a drive letter is saved only on a removable, fixed
@@ -62,16 +68,19 @@ class TDataFile : public TCompressStringList {
     int FindHeader(std::string_view Name, int from = 0) const;
     // The index of the first line after header that begins with "[", or the line count.
     int SectionEnd(int header) const;
-    // Renames name to the first free name + ".damaged", ".damaged2", ...; 0 or an error number.
-    int SetAside(const std::string& name, std::string& kept);
-    int SetAsideDamagedFiles();
-    void ReportSaveFailure(int error);
+    int Save(const std::vector<std::uint8_t>& image);
+    int Repair(const std::vector<std::uint8_t>& image);
+    // Whether the backup is worth keeping as the older one: a container that passes its check,
+    // with other bytes than the file about to become the backup.
+    bool BackupWorthKeeping();
+    void ReportSaveFailure(int error, const std::string& failed);
     std::string Folder() const;
 
     std::string fileName_;
     const TDriveTypes& drives_;
     bool loadedGood_ = false;
     bool loadFailed_ = false;
-    bool restoredFromBackup_ = false;
-    bool backupFailed_ = false;
+    std::vector<std::string> loadedLines_;  // as read from FileName, or as last saved
+    std::string restoredFrom_;              // the backup the lines came from
+    std::vector<std::string> unreadableBackups_;
 };

@@ -9,15 +9,13 @@
 #include <limits>
 #include <stdexcept>
 
+#include "storage/container_mark.h"
 #include "storage/crc32.h"
 #include "storage/storage_reporter.h"
 
 namespace {
 
-constexpr std::size_t kCheckOffset = 12;
-constexpr std::size_t kCheckFlagOffset = 23;
-constexpr std::uint8_t kCheckFlag = 1;
-constexpr std::size_t kTableOffset = 32;
+constexpr std::size_t kTableOffset = container_mark::kHeaderSize;
 constexpr std::uint8_t kClassNumberWidth = 2;
 constexpr std::uint64_t kMaxLength = std::numeric_limits<std::uint32_t>::max();
 // The writer's widths of classes 0..2 and the first rank of each class.
@@ -143,8 +141,7 @@ void TDeltaCode::Write() {
     std::memcpy(file, "BDC1", 4);
     PutU32(file + 4, static_cast<std::uint32_t>(total));
     PutU32(file + 8, static_cast<std::uint32_t>(dataStream_.size()));
-    PutU32(file + kCheckOffset, Crc32(dataStream_.data(), dataStream_.size()));
-    file[kCheckFlagOffset] = kCheckFlag;
+    container_mark::Put(file, Crc32(dataStream_.data(), dataStream_.size()));
     PutU16(file + 16, static_cast<std::uint32_t>(highestRank_));
     file[18] = kClassNumberWidth;
     std::copy(widths_.begin(), widths_.end(), file + 19);
@@ -247,7 +244,6 @@ bool TDeltaCode::DecodeStages() {
     if (remaining != 0) return false;
 
     lastError_ = kCheck;
-    const std::uint32_t check = GetU32(file + kCheckOffset);
-    const bool checked = check != 0 || file[kCheckFlagOffset] == kCheckFlag;
-    return !checked || Crc32(dataStream_.data(), dataStream_.size()) == check;
+    return !container_mark::Checked(file) ||
+           Crc32(dataStream_.data(), dataStream_.size()) == container_mark::Check(file);
 }

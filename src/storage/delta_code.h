@@ -4,16 +4,14 @@
 // word of a 2-bit class number and an offset: ranks 0-1 in 3 bits, 2-9 in 5, 10-41 in 7 and
 // 42-H in w3 + 2 bits. The ranking (and its quicksort tie order) is part of the format: equal
 // data give identical files outside the reserved header bytes. Container layout (little-endian):
-//   0 "BDC1" | 4 total length | 8 plain length N | 12 check | 16 H (u16) | 18 class-number
-//   width 2 | 19 w0 w1 w2 w3 | 23 check flag | 24 reserved | 32 H + 1 values in rank order |
+//   0 "BDC1" | 4 total length | 8 plain length N | 12 reserved | 16 H (u16) | 18 class-number
+//   width 2 | 19 w0 w1 w2 w3 | 23 reserved | 32 H + 1 values in rank order |
 //   code words (u16).
 // The bit stream runs from bit 15 of each 16-bit word down; the last word is padded with zeros.
 //
-// The check: the writer puts the CRC-32 of the plain data at 12 and the flag 1 at 23. Files of
-// earlier writers hold zeros in both places and are read without a check. The flag is what
-// tells a genuine CRC of 0 (the empty text has one) from such a file: the reader checks when
-// the flag is 1 or the CRC field is not zero, so damage that clears the flag still leaves the
-// check of every text whose CRC is not 0.
+// Bytes 12-15 and 23-31 are reserved: the writer puts its mark there (a CRC-32 of the plain data,
+// a flag and a signature; see container_mark.h), and the reader checks only containers that
+// carry that mark. Any other content of those bytes is read as the format says, unchecked.
 #pragma once
 
 #include <array>
@@ -40,8 +38,8 @@ class TDeltaCode {
     bool Encode();
 
     // Decodes CodeStream into DataStream; true when exactly N bytes came out and they pass the
-    // check (when the file carries one). On false,
-    // LastError names the stage that stopped it. Never reads or writes outside its tables and
+    // check (when the file carries the mark). On false, LastError names the stage that stopped
+    // it. Never reads or writes outside its tables and
     // never allocates more than the code stream can produce.
     bool Decode();
 

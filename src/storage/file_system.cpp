@@ -2,7 +2,7 @@
 //
 // The new file is named after the old one with ".save-<pid>-<n>" added, in the same folder, so
 // that the rename stays within one file system. A kill during a save leaves at most such a file
-// beside an untouched old one.
+// beside an untouched old one; the next start removes it (leftover_saves.h).
 #include "storage/file_system.h"
 
 #include <fcntl.h>
@@ -215,12 +215,16 @@ TReadResult ReadRegularFile(const std::string& path, std::uint64_t maxSize) {
 }
 
 int ReplaceFile(TFileSystem& files, const std::string& path, const std::vector<std::uint8_t>& bytes,
-                const std::string& backupPath) {
+                const TBackupNames& backups, std::string* failedPath) {
+    const auto fail = [failedPath](const std::string& failed, int code) {
+        if (failedPath != nullptr) *failedPath = failed;
+        return code;
+    };
     std::error_code error;
     fs::path target(path);
     if (target.has_parent_path()) {
         fs::create_directories(target.parent_path(), error);
-        if (error) return error.value();
+        if (error) return fail(target.parent_path().string(), error.value());
     }
     if (fs::is_symlink(target, error)) {
         const fs::path resolved = fs::canonical(target, error);
@@ -233,19 +237,36 @@ int ReplaceFile(TFileSystem& files, const std::string& path, const std::vector<s
     if (::stat(targetName.c_str(), &old) == 0) {
         owner = {true, static_cast<mode_t>(old.st_mode & 07777), old.st_uid, old.st_gid};
     } else if (errno != ENOENT) {
-        return LastError();
+        return fail(targetName, LastError());
     }
 
     std::string temporary;
     int result = WriteNewFile(files, targetName, bytes, owner, temporary);
-    if (result != 0) return result;
-    if (owner.Existed && !backupPath.empty())
-        result = KeepBackup(files, targetName, backupPath, owner);
-    if (result == 0) result = files.Rename(temporary, targetName);
-    if (result != 0) {
+    if (result != 0) return fail(targetName, result);
+    const auto cancel = [&](const std::string& failed, int code) {
         files.Remove(temporary);
-        return result;
+        return fail(failed, code);
+    };
+    if (owner.Existed && !backups.Backup.empty()) {
+        // Only a regular file moves on: whatever else holds the name is left where it is.
+        struct stat backup {};
+        if (!backups.Older.empty() && ::lstat(backups.Backup.c_str(), &backup) == 0 &&
+            S_ISREG(backup.st_mode)) {
+            result = files.Rename(backups.Backup, backups.Older);
+            if (result != 0) return cancel(backups.Older, result);
+        }
+        result = KeepBackup(files, targetName, backups.Backup, owner);
+        if (result != 0) return cancel(backups.Backup, result);
     }
+    result = files.Rename(temporary, targetName);
+    if (result != 0) return cancel(targetName, result);
     SyncFolder(targetName);
     return 0;
+}
+
+int KeepCopy(TFileSystem& files, const std::string& path, const std::string& copyPath) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0) return LastError();
+    const TFileOwner owner{true, static_cast<mode_t>(old.st_mode & 07777), old.st_uid, old.st_gid};
+    return KeepBackup(files, path, copyPath, owner);
 }

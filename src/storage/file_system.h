@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TFileSystem {
@@ -44,12 +45,29 @@ struct TReadResult {
 // A symbolic link is followed.
 TReadResult ReadRegularFile(const std::string& path, std::uint64_t maxSize);
 
+// The backups kept by ReplaceFile: Backup becomes the old file; when Older is given too, the
+// file at Backup moves to Older first, so that two generations are kept.
+struct TBackupNames {
+    TBackupNames() = default;
+    TBackupNames(std::string backup, std::string older = {})
+        : Backup(std::move(backup)), Older(std::move(older)) {}
+    std::string Backup;
+    std::string Older;
+};
+
 // Replaces path by bytes, whole or not at all: the bytes go to a new file beside it, created
 // with the old file's permission bits (never more), are written and flushed to the disk, and
 // only then is the new file renamed over the old one. Any failure removes the new file and
-// leaves the old one as it was. When backupPath is given and path exists, the old file becomes
-// backupPath (a hard link, or a copy where links are not possible) just before the rename; a
-// backup that fails cancels the save. Missing folders are made; a symbolic link at path is
-// followed, so its target is replaced. 0 on success, else an error number.
+// leaves the old one as it was. When a backup is named and path exists, the older backup is
+// moved on (see TBackupNames) and the old file becomes the backup (a hard link, or a copy where
+// links are not possible), just before the rename; a backup that fails cancels the save. Missing
+// folders are made; a symbolic link at path is followed, so its target is replaced. 0 on
+// success, else an error number; failedPath, when given, then names the file whose call
+// failed (path, or one of the backups).
 int ReplaceFile(TFileSystem& files, const std::string& path, const std::vector<std::uint8_t>& bytes,
-                const std::string& backupPath = {});
+                const TBackupNames& backups = {}, std::string* failedPath = nullptr);
+
+// Makes copyPath a file with the content of path, which stays as it is: a hard link (no room
+// needed on the disk), else a copy with the same permission bits. A file at copyPath is
+// replaced. 0 or an error number.
+int KeepCopy(TFileSystem& files, const std::string& path, const std::string& copyPath);

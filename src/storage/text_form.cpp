@@ -44,4 +44,11 @@ std::optional<std::vector<std::string>> Decode(const std::vector<std::uint8_t>& 
     return SplitLines(*utf8);
 }
 
+std::optional<std::size_t> NulBeforeEnd(const std::vector<std::uint8_t>& bytes) {
+    const auto nul = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
+    if (std::all_of(nul, bytes.end(), [](std::uint8_t byte) { return byte == 0; }))
+        return std::nullopt;
+    return static_cast<std::size_t>(nul - bytes.begin());
+}
+
 }  // namespace text_form

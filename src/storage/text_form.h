@@ -1,5 +1,7 @@
 // The file form of a list of lines: CP932 bytes, every line followed by CR LF. Reading accepts
-// CR, LF or CR LF as a line end and stops at a NUL byte. Lines in memory are UTF-8.
+// CR, LF or CR LF as a line end and stops at a NUL byte; NUL bytes that only pad the end lose
+// nothing, but one with text after it would cut that text off (see NulBeforeEnd). Lines in
+// memory are UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -25,5 +27,9 @@ std::vector<std::uint8_t> Encode(const std::vector<std::string>& lines);
 
 // The lines of the text; nothing when the bytes before the first NUL are not CP932.
 std::optional<std::vector<std::string>> Decode(const std::vector<std::uint8_t>& bytes);
+
+// Where Decode stops before the text's end: the offset of the first NUL byte when a byte other
+// than NUL follows it somewhere; nothing when the text has no NUL or ends in NULs alone.
+std::optional<std::size_t> NulBeforeEnd(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace text_form

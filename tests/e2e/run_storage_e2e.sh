@@ -4,8 +4,12 @@
 #                the first has died (killed, its lock left behind), a new game takes over.
 #                Runs on Xvfb, where xdotool presses OK on the message (the message also goes
 #                to standard error, which is what is checked).
-#   full disk    on a small tmpfs filled to the last byte, the game starts, cannot save, says
-#                so naming the folder, and the data file stays as it was. Needs root (mount).
+#   killed at the message  a damaged data file beside a good backup; the game is killed while
+#                its "restored from the backup" message is up; the next start finds the players
+#                and says nothing. Runs on Xvfb too.
+#   full disk    on a small tmpfs filled to the last byte, the game starts with a damaged data
+#                file, cannot write the restored one, says so naming the folder, and the data
+#                file and its backup stay as they were. Needs root (mount).
 # A part whose tools are missing is skipped; when both are, the test is skipped (exit 77).
 #   run_storage_e2e.sh SENKARO SENKARO_DATA
 set -euo pipefail
@@ -77,27 +81,62 @@ second_game() {
   wait "$third" || true
 }
 
+killed_at_message() {
+  cd "$work/killed"
+  printf '[userdata]\r\nTabibito=0,5,,"2026/12/08 9:05:07",0\r\nHanako=1,9,,"2026/12/08 9:05:07",3\r\n' \
+    > "$work/players.txt"
+  "$data" encode "$work/players.txt" senkaro.ini.bak
+  cp senkaro.ini.bak senkaro.ini
+  truncate -s -2 senkaro.ini  # no longer the length it records
+
+  start_game first.err
+  local first=$started
+  check "the game says the players came back from the backup" \
+    "wait_for 'grep -q \"restored from the backup\" first.err' 100"
+  xdotool search --sync --onlyvisible --pid "$first" > /dev/null
+  kill -KILL "$first"
+  wait "$first" || true
+  check "the killed game leaves the restored data file" \
+    "'$data' show senkaro.ini | grep -q '^Hanako=1,9,'"
+  check "and the damaged one beside it" "[[ -s senkaro.ini.damaged ]]"
+
+  start_game second.err
+  local second=$started
+  xdotool search --sync --onlyvisible --pid "$second" > /dev/null
+  sleep 1
+  check "the next start reads the file without a message" \
+    "running $second && ! grep -q 'could not be read' second.err"
+  kill -KILL "$second"
+  wait "$second" || true
+  check "and the players are still there" \
+    "[[ \$('$data' show senkaro.ini | grep -c -e '^Tabibito=0,5,' -e '^Hanako=1,9,') -eq 2 ]]"
+}
+
 full_disk() {
   local folder=$work/full
   mount -t tmpfs -o size=256k tmpfs "$folder"
   mounted=$folder
   cd "$folder"
   printf '[userdata]\r\nTabibito=0,5,,"2026/12/08 9:05:07",0\r\n' > "$work/players.txt"
-  "$data" encode "$work/players.txt" senkaro.ini
+  "$data" encode "$work/players.txt" senkaro.ini.bak
+  cp senkaro.ini.bak senkaro.ini
+  truncate -s -2 senkaro.ini  # damaged: the start must write the restored file
   cp senkaro.ini "$work/before.ini"
+  cp senkaro.ini.bak "$work/before.bak"
   dd if=/dev/zero of=filler bs=4096 2> /dev/null || true
   dd if=/dev/zero of=filler2 bs=1 2> /dev/null || true
 
   start_game "$work/game.err" QT_QPA_PLATFORM=offscreen  # the messages not on the full disk
   local pid=$started
-  check "the game says it cannot save, naming the folder" \
-    "wait_for 'grep -q \"could not be saved in the folder $folder\" \"$work/game.err\"' 150"
+  check "the game says it cannot save, naming the folder and the full disk" \
+    "wait_for 'grep -q \"in the folder $folder .*The disk is full\" \"$work/game.err\"' 150"
   kill -KILL "$pid"
   wait "$pid" || true
   check "the data file is as it was" "cmp -s senkaro.ini '$work/before.ini'"
+  check "so is its backup" "cmp -s senkaro.ini.bak '$work/before.bak'"
   check "no half-written file is left" "! ls | grep -q save-"
-  check "the player is still in it" \
-    "[[ \$('$data' show senkaro.ini | grep '^Tabibito=') == 'Tabibito=0,5,'* ]]"
+  check "the player is still in the backup" \
+    "[[ \$('$data' show senkaro.ini.bak | grep '^Tabibito=') == 'Tabibito=0,5,'* ]]"
   cd "$work"
   umount "$folder"
   mounted=""
@@ -106,8 +145,9 @@ full_disk() {
 if [[ "${1:-}" == --second-game ]]; then  # inside xvfb-run
   game=$2
   data=$3
-  mkdir -p "$work/second"
+  mkdir -p "$work/second" "$work/killed"
   second_game
+  killed_at_message
   exit $failed
 fi
 
@@ -117,7 +157,7 @@ if command -v xvfb-run > /dev/null && command -v xdotool > /dev/null; then
   ran=1
   xvfb-run -a -s '-screen 0 1280x1024x24' "$0" --second-game "$game" "$data" || failed=1
 else
-  echo "skip - second game: xvfb-run or xdotool missing"
+  echo "skip - second game, killed at the message: xvfb-run or xdotool missing"
 fi
 
 mkdir -p "$work/full"

@@ -93,72 +93,77 @@ TEST(SenkaroUser, RoundTripsThroughItsLine) {
     }
 }
 
-TEST(SenkaroUser, ReadsMalformedLinesWithoutFailing) {
+// A line that does not read whole is no player: read as one, its next save would lose what
+// could not be read.
+TEST(SenkaroUser, ALineThatDoesNotReadWholeIsNoPlayer) {
+    const char* const lines[] = {
+        "no equals sign",
+        "=1,20,\"3,52\",\"2026/01/02 3:04:05\",4",       // no name
+        "Bob=1,20,\"3,52\"",                             // the date missing
+        "Bob=1,\"3,52\",\"2026/01/02 3:04:05\",4",       // the station missing
+        "Bob=1,20,3,52\",\"2026/01/02 3:04:05\",4",      // an opening quote missing
+        "Bob=1,20,3\",\"2026/01/02 3:04:05\",4",         // the same, one checkpoint
+        "Bob=1,20,\"3,52\",\"2026/01/02 3:04:05\",4,9",  // an item too many
+        "Bob=1,,\"3,52\",\"2026/01/02 3:04:05\",4",      // the station empty
+        "Bob=x,20,\"3,52\",\"2026/01/02 3:04:05\",4",    // the level no number
+        "Bob=1,99999999999,,\"2026/01/02 3:04:05\",4",   // beyond any station
+        "Bob=1,20,\"3,x,52\",\"2026/01/02 3:04:05\",4",  // a checkpoint no number
+        "Bob=1,20,\"3,52\",someday,4",                   // a date that does not read
+        "Bob=1,20,\"3,52\",\"2026/01/02 3:04:05\",",     // the character empty
+        "a=b=1,20,,\"2026/01/02 3:04:05\",4",            // "=" in the name
+    };
+    for (const char* line : lines) {
+        TSenkaroUser user;
+        EXPECT_FALSE(user.FromText(QString::fromUtf8(line))) << line;
+    }
+}
+
+TEST(SenkaroUser, AnOlderLineWithoutTheCharacterReadsWhole) {
     TSenkaroUser user;
-    EXPECT_FALSE(user.FromText(QStringLiteral("no equals sign")));
-    EXPECT_EQ(user.Name, QStringLiteral("no equals sign"));
-    EXPECT_EQ(user.Level, 0);
-
-    EXPECT_FALSE(user.FromText(QStringLiteral("Bob=1,2,3")));
-    EXPECT_EQ(user.Name, QStringLiteral("Bob"));
-    EXPECT_EQ(user.Level, 0);
-    EXPECT_EQ(user.Station, 0);
-
-    // Four items: no character item, so the level's first character; the rest is read.
     EXPECT_TRUE(user.FromText(QStringLiteral("Bob=1,20,\"3,52\",\"2026/01/02 3:04:05\"")));
+    EXPECT_EQ(user.Name, QStringLiteral("Bob"));
     EXPECT_EQ(user.Level, 1);
     EXPECT_EQ(user.Station, 20);
     EXPECT_EQ(user.Checkpoints, QStringLiteral("3,52"));
     EXPECT_EQ(date_time::Format(user.Updated), QStringLiteral("2026/01/02 3:04:05"));
-    EXPECT_EQ(user.Character, 3);
-
-    // An unreadable date keeps every other field.
-    EXPECT_TRUE(user.FromText(QStringLiteral("Bob=2,7,\"3,52\",someday,6")));
-    EXPECT_EQ(user.Level, 2);
-    EXPECT_EQ(user.Station, 7);
-    EXPECT_EQ(user.Updated, 0);
-    EXPECT_EQ(user.Character, 6);
-
-    // Non-numbers read as 0; a name with "=" is cut at its first "=".
-    EXPECT_TRUE(user.FromText(QStringLiteral("a=b=x,y,,\"2026/1/1 0:00:00\",z")));
-    EXPECT_EQ(user.Name, QStringLiteral("a"));
-    EXPECT_EQ(user.Level, 0);
-    EXPECT_EQ(user.Station, 0);
+    EXPECT_EQ(user.Character, 3);  // the level's first
 }
 
 // Values from a damaged or edited file never reach the game out of range.
 TEST(SenkaroUser, NumbersAreBroughtIntoRangeOnLoad) {
     struct Case {
-        const char* items;
+        QStringList read;  // level, station, checkpoints, character as the line holds them
         int level;
         int station;
         const char* checkpoints;
         int character;
     };
     const Case cases[] = {
-        {"-100000,5,,x,0", 0, 5, "", 0},
-        {"40,5,,x,0", 2, 5, "", 0},
-        {"1,-2147483648,,x,3", 1, 0, "", 3},
-        {"1,2147483647,,x,3", 1, 54, "", 3},
-        {"1,99999999999,,x,3", 1, 0, "", 3},
-        {"0,3,\"0,3,54,99,-1,x,52\",x,1", 0, 3, "3,52", 1},
-        {"1,3,\"0,54\",x,4", 1, 3, "", 4},
+        {{"-100000", "5", "", "0"}, 0, 5, "", 0},
+        {{"40", "5", "", "0"}, 2, 5, "", 0},
+        {{"1", "-2147483648", "", "3"}, 1, 0, "", 3},
+        {{"1", "2147483647", "", "3"}, 1, 54, "", 3},
+        {{"0", "3", "0,3,54,99,-1,52", "1"}, 0, 3, "3,52", 1},
+        {{"1", "3", "0,54", "4"}, 1, 3, "", 4},
         // Once the checkpoints are drawn the character is one of the level's three...
-        {"1,3,\"3,52\",x,100", 1, 3, "3,52", 5},
-        {"2,3,\"3,52\",x,-5", 2, 3, "3,52", 6},
-        {"1,3,\"3,52\",x,0", 1, 3, "3,52", 3},
+        {{"1", "3", "3,52", "100"}, 1, 3, "3,52", 5},
+        {{"2", "3", "3,52", "-5"}, 2, 3, "3,52", 6},
+        {{"1", "3", "3,52", "0"}, 1, 3, "3,52", 3},
         // ...before that it may be of the last journey: the next selection asks for a new one.
-        {"1,0,,x,2", 1, 0, "", 2},
-        {"1,0,,x,2147483647", 1, 0, "", 8},
-        {"1,0,,x,-2147483648", 1, 0, "", 0},
+        {{"1", "0", "", "2"}, 1, 0, "", 2},
+        {{"1", "0", "", "2147483647"}, 1, 0, "", 8},
+        {{"1", "0", "", "-2147483648"}, 1, 0, "", 0},
     };
     for (const Case& c : cases) {
+        const QString line = QStringLiteral("a=") +
+                             comma_text::Join({c.read[0], c.read[1], c.read[2],
+                                               QStringLiteral("2026/1/1 0:00:00"), c.read[3]});
         TSenkaroUser user;
-        EXPECT_TRUE(user.FromText(QStringLiteral("a=") + QString::fromUtf8(c.items))) << c.items;
-        EXPECT_EQ(user.Level, c.level) << c.items;
-        EXPECT_EQ(user.Station, c.station) << c.items;
-        EXPECT_EQ(user.Checkpoints, QString::fromUtf8(c.checkpoints)) << c.items;
-        EXPECT_EQ(user.Character, c.character) << c.items;
+        EXPECT_TRUE(user.FromText(line)) << line.toStdString();
+        EXPECT_EQ(user.Level, c.level) << line.toStdString();
+        EXPECT_EQ(user.Station, c.station) << line.toStdString();
+        EXPECT_EQ(user.Checkpoints, QString::fromUtf8(c.checkpoints)) << line.toStdString();
+        EXPECT_EQ(user.Character, c.character) << line.toStdString();
     }
 }
 
@@ -231,16 +236,46 @@ TEST(SenkaroUsers, AddFindsExactNamesOnly) {
 
 TEST(SenkaroUsers, StringsKeepEveryLine) {
     TSenkaroUsers users;
-    users.FromStrings(
-        {"a=0,1,,\"2026/1/1 0:00:00\",2", "broken", "c=2,3,\"1,52\",\"2026/1/1 0:00:00\",7"});
-    ASSERT_EQ(users.Count(), 3);
-    EXPECT_EQ(users.Items(1).Name, QStringLiteral("broken"));
-    EXPECT_EQ(users.Items(2).Character, 7);
+    users.FromStrings({"a=0,1,,\"2026/1/1 0:00:00\",2", "c=2,3,\"1,52\",\"2026/1/1 0:00:00\",7"});
+    ASSERT_EQ(users.Count(), 2);
+    EXPECT_EQ(users.Items(1).Character, 7);
     TSenkaroUsers again;
     again.FromStrings(users.ToStrings());
-    ASSERT_EQ(again.Count(), 3);
-    for (int i = 0; i < 3; ++i)
+    ASSERT_EQ(again.Count(), 2);
+    for (int i = 0; i < 2; ++i)
         ExpectSameUser(again.Items(i), users.Items(i));
+}
+
+// Lines that are no player, and a name that comes again, are not offered and come back as they
+// were, in their places; a player added later goes after them.
+TEST(SenkaroUsers, LinesThatAreNoPlayerComeBackAsTheyWere) {
+    const QStringList lines = {
+        "broken",
+        "a=0,1,,\"2026/01/01 0:00:00\",2",
+        "Bob=1,20,3,52\",\"2026/01/02 3:04:05\",4",
+        "a=2,9,,\"2026/01/01 0:00:00\",6",
+        "c=2,3,\"1,52\",\"2026/01/01 0:00:00\",7",
+        "",
+        "d=1,,,\"2026/01/01 0:00:00\",3",
+    };
+    TSenkaroUsers users;
+    users.FromStrings(lines);
+    ASSERT_EQ(users.Count(), 2);
+    EXPECT_EQ(users.Items(0).Name, QStringLiteral("a"));
+    EXPECT_EQ(users.Items(0).Station, 1) << "the first line of a name is the player";
+    EXPECT_EQ(users.Items(1).Name, QStringLiteral("c"));
+    EXPECT_EQ(users.NotUnderstood(), (QStringList{lines[0], lines[2], lines[3], lines[6]}));
+    QStringList expected = lines;
+    expected.removeAt(5);  // an empty line is dropped
+    EXPECT_EQ(users.ToStrings(), expected);
+
+    users.Add(QStringLiteral("e"));
+    EXPECT_TRUE(users.ToStrings().last().startsWith(QStringLiteral("e=0,0,,")));
+    EXPECT_EQ(users.ToStrings().mid(0, expected.size()), expected);
+    users.FromStrings(users.ToStrings());
+    EXPECT_EQ(users.Count(), 3);
+    users.Clear();
+    EXPECT_TRUE(users.ToStrings().isEmpty());
 }
 
 TEST(Journey, CheckpointsPerLevel) {
@@ -303,6 +338,7 @@ TEST(PlayersFile, AFailingSaveIsToldOnceAndAgainAfterASuccess) {
     EXPECT_EQ(ReadBytes(path), saved);
 
     EXPECT_TRUE(users.SaveToFile(path, kUsersSection, reporter));
+    users.Items(0).Advance();
     EXPECT_FALSE(users.SaveToFile(path, kUsersSection, reporter, fullDisk));
     EXPECT_EQ(reporter.messages.size(), 2u);
 }

@@ -1,11 +1,13 @@
 // The records of judged rounds: their data-file lines, the cap on how many are kept, the
-// statistics drawn from them, and their round trip through the data file.
+// statistics drawn from them, their round trip through the data file, and the reading of a
+// section's last lines.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
 #include "journey/round_records.h"
 #include "journey/round_statistics.h"
+#include "journey/section_tail.h"
 #include "storage/data_file.h"
 #include "storage/storage_test_support.h"
 
@@ -37,15 +39,33 @@ TEST(RoundRecords, LinesRoundTripAndBadLinesAreLeftOut) {
                             "a=2026/12/08 9:30:05,1,x,4,5,ok,1", "a=someday,1,12,4,5,ok,1",
                             "a=2026/12/08 9:30:05,1,12,4,5,won,1", "no equals sign"})
         EXPECT_FALSE(TRoundRecord::FromText(QString::fromUtf8(bad))) << bad;
-    // Numbers out of range are brought into it, never used as they stand.
-    const auto wild = TRoundRecord::FromText(
-        QStringLiteral("a=2026/12/08 9:30:05,-100000,99999999999,40,12,ok,-5"));
-    ASSERT_TRUE(wild);
-    EXPECT_EQ(wild->Level, 0);
-    EXPECT_EQ(wild->Station, 54);
-    EXPECT_EQ(wild->Kind, 6);
-    EXPECT_EQ(wild->Technique, 9);
-    EXPECT_EQ(wild->Ms, 0);
+}
+
+// A line whose numbers lie outside their ranges is no record: nothing from it is clamped into a
+// real level or a best time.
+TEST(RoundRecords, NumbersOutsideTheirRangesMakeNoRecord) {
+    struct Case {
+        const char* numbers;  // level,station,kind,technique,result,ms
+        bool record;
+    };
+    const Case cases[] = {
+        {"0,0,1,0,ok,0", true},    {"2,54,6,9,ok,86400000", true},
+        {"3,12,4,5,ok,1", false},  {"99,12,4,5,ok,1", false},
+        {"-1,12,4,5,ok,1", false}, {"1,55,4,5,ok,1", false},
+        {"1,-1,4,5,ok,1", false},  {"1,4294967308,4,5,ok,1", false},  // 12 once narrowed to 32 bits
+        {"1,12,0,5,ok,1", false},  {"1,12,7,5,ok,1", false},
+        {"1,12,4,10,ok,1", false}, {"1,12,4,-1,ok,1", false},
+        {"1,12,4,5,ok,-5", false}, {"1,12,4,5,ok,86400001", false},
+    };
+    for (const Case& c : cases) {
+        const QString line = QStringLiteral("a=2026/12/08 9:30:05,") + QString::fromUtf8(c.numbers);
+        EXPECT_EQ(TRoundRecord::FromText(line).has_value(), c.record) << c.numbers;
+    }
+    TRoundRecords records;
+    records.FromStrings({QStringLiteral("花子=2026/12/08 9:30:05,99,12,4,5,ok,1"),
+                         Round(0, 2, 1, 1, R::Ok, 2).ToText()});
+    EXPECT_EQ(records.Count(), 2) << "kept in the file";
+    EXPECT_EQ(records.OfPlayer(QStringLiteral("花子")).size(), 1u);
 }
 
 TEST(RoundRecords, TheLast20000AreKeptThroughTheDataFile) {
@@ -71,6 +91,44 @@ TEST(RoundRecords, TheLast20000AreKeptThroughTheDataFile) {
         EXPECT_EQ(read.Items(i), records.Items(i)) << i;
     EXPECT_EQ(read.Items(read.Count() - 1), records.Items(records.Count() - 1));
     EXPECT_EQ(read.OfPlayer(QStringLiteral("花子")).size(), std::size_t(records.Count()));
+}
+
+// The section's end as ReadSection reads the section: every section of the name, whatever the
+// case of its header, in file order, without empty lines, each ending at a line that begins
+// with "[".
+TEST(SectionTail, TheLastLinesAsReadSectionReadsThem) {
+    TScratchFolder folder;
+    TRecordingReporter reporter;
+    TDataFile file(folder.Path("senkaro.ini"), reporter);
+    file.Lines() = {"a",  "[Records]", "r1", "",   "r2",        "[other]",
+                    "o1", "[records]", "r3", "[x", "x1",        "[records] ",
+                    "y1", "[RECORDS]", "r4", "r5", "[userdata]"};
+    std::vector<std::string> whole;
+    file.ReadSection("records", whole);
+    ASSERT_EQ(whole, (std::vector<std::string>{"r1", "r2", "r3", "r4", "r5"}));
+    for (int count = 0; count <= 6; ++count) {
+        QStringList expected;
+        for (std::size_t i = whole.size() - std::min<std::size_t>(count, whole.size());
+             i < whole.size(); ++i)
+            expected << QString::fromStdString(whole[i]);
+        EXPECT_EQ(LastLinesOfSection(file, "records", count), expected) << count;
+    }
+    EXPECT_TRUE(LastLinesOfSection(file, "missing", 3).isEmpty());
+}
+
+TEST(RoundRecords, ASectionLongerThanTheCapGivesItsLastLines) {
+    TScratchFolder folder;
+    TRecordingReporter reporter;
+    TDataFile file(folder.Path("senkaro.ini"), reporter);
+    std::vector<std::string> body;
+    for (int i = 0; i < TRoundRecords::kMaxRecords + 7; ++i)
+        body.push_back("line " + std::to_string(i));
+    file.WriteSection(kRecordsSection, body);
+    TRoundRecords records;
+    records.ReadFrom(file);
+    ASSERT_EQ(records.Count(), TRoundRecords::kMaxRecords);
+    EXPECT_EQ(records.ToStrings().front(), QStringLiteral("line 7"));
+    EXPECT_EQ(records.ToStrings().back(), QString::fromStdString(body.back()));
 }
 
 TEST(RoundRecords, ALineThatIsNoRecordIsKeptButCountsForNothing) {
@@ -164,4 +222,14 @@ TEST(RoundStatistics, AxesTickAtNumbersAReaderCanTrust) {
         EXPECT_DOUBLE_EQ(t.High, c.ticks.High) << c.low << " " << c.high;
         EXPECT_DOUBLE_EQ(t.Step, c.ticks.Step) << c.low << " " << c.high;
     }
+}
+
+TEST(RoundStatistics, ARecordOutsideTheRangesCountsForNothing) {
+    const std::vector<TRoundRecord> rounds = {Round(0, 1, 2, 1, R::Ok, -5),
+                                              Round(0, 1, 0, 1, R::Ok, 7000),
+                                              Round(0, 1, 2, 1, R::Ok, 3000)};
+    const TPlayerStatistics s = ComputeStatistics(rounds, 0, 1);
+    EXPECT_EQ(s.All, (TTally{1, 1}));
+    EXPECT_EQ(s.PerKind[2], (TKindTimes{1, 1, 3000, 3000}));
+    EXPECT_EQ(s.LongestRun, 1);
 }

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "storage/delta_code.h"
 #include "storage_test_support.h"
 
 namespace {
@@ -52,6 +53,31 @@ TEST_F(CompressStringListTest, MissingAndUndecodableFilesLeaveTheLines) {
     EXPECT_FALSE(list.LoadFromFile(path));
     EXPECT_EQ(list.Lines(), std::vector<std::string>{"kept"});
     EXPECT_EQ(reporter.messages.size(), 1u) << "an undecodable file is not reported";
+}
+
+// A text that passes its check but holds a NUL before its end would lose the lines after it at
+// the next save: it is not read. NULs that only pad the end lose nothing.
+TEST_F(CompressStringListTest, ANulWithTextAfterItMakesTheFileUnreadable) {
+    using namespace std::string_literals;
+    const struct {
+        std::string text;
+        bool read;
+    } cases[] = {
+        {"[userdata]\r\na=1\r\n\0b=2\r\n"s, false},
+        {"\0[userdata]\r\na=1\r\n"s, false},
+        {"[userdata]\r\na=1\r\n\0\0"s, true},
+    };
+    for (const auto& c : cases) {
+        TDeltaCode codec;
+        codec.DataStream().assign(c.text.begin(), c.text.end());
+        codec.Encode();
+        WriteBytes(path, codec.CodeStream());
+        TCompressStringList list(reporter);
+        EXPECT_EQ(list.LoadFromFile(path), c.read) << c.text;
+        if (c.read) {
+            EXPECT_EQ(list.Lines(), (std::vector<std::string>{"[userdata]", "a=1"}));
+        }
+    }
 }
 
 TEST_F(CompressStringListTest, EmptyNameIsErrorOne) {

@@ -1,5 +1,6 @@
 // Random damage to a container, as a failing disk or a careless edit would do it: cut short,
-// bits flipped, header fields that lie, bytes appended, a byte overwritten. The recorded length
+// bits flipped, header fields that lie, bytes appended, a byte overwritten, the check and its
+// flag zeroed. The recorded length
 // is often made to match, so the decoder gets past its first checks. Plain C++.
 #pragma once
 
@@ -14,7 +15,7 @@ inline void SetU32(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_
 }
 
 inline void DamageOnce(TRandom& random, std::vector<std::uint8_t>& file) {
-    switch (random.Below(5)) {
+    switch (random.Below(6)) {
         case 0:
             file.resize(random.Below(static_cast<int>(file.size()) + 1));
             break;
@@ -36,9 +37,14 @@ inline void DamageOnce(TRandom& random, std::vector<std::uint8_t>& file) {
             for (int extra = random.Between(1, 64); extra > 0; --extra)
                 file.push_back(static_cast<std::uint8_t>(random.Below(256)));
             break;
-        default:
+        case 4:
             file[random.Below(static_cast<int>(file.size()))] =
                 static_cast<std::uint8_t>(random.Below(256));
+            break;
+        default:
+            if (file.size() < 24) break;
+            SetU32(file, 12, 0);
+            file[23] = 0;
             break;
     }
     if (file.size() >= 8 && random.Below(4) != 0)

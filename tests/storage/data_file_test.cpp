@@ -14,11 +14,13 @@
 #include <map>
 
 #include "container_damage.h"
+#include "storage/delta_code.h"
 #include "storage_test_support.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
+using namespace std::string_literals;
 
 class TFakeDriveTypes final : public TDriveTypes {
   public:
@@ -166,6 +168,17 @@ class DataFileBackupTest : public DataFileTest {
     std::string Folder() const {
         return QFileInfo(QString::fromStdString(path)).absolutePath().toStdString();
     }
+    Lines ReadOrNothing(const std::string& name) {
+        TRecordingReporter quiet;
+        TCompressStringList list(quiet);
+        return list.LoadFromFile(name) ? list.Lines() : Lines{"<unreadable>"};
+    }
+    static void WriteContainer(const std::string& name, const std::string& text) {
+        TDeltaCode codec;
+        codec.DataStream().assign(text.begin(), text.end());
+        codec.Encode();
+        WriteBytes(name, codec.CodeStream());
+    }
 
     const Lines first{"[userdata]", "a=1"};
     const Lines second{"[userdata]", "a=2", "b=0"};
@@ -181,7 +194,8 @@ TEST_F(DataFileBackupTest, EverySaveKeepsTheFileBeforeItAsTheBackup) {
 }
 
 // Whatever made the data file unreadable, the players come back from the backup and nothing
-// is lost: the unreadable file is set aside before anything is written.
+// is lost: a copy of the unreadable file is kept, and the restored file is written over it
+// before the player is told, so a game killed while the message is up loses nothing.
 TEST_F(DataFileBackupTest, AnUnreadableFileIsSetAsideAndTheBackupRestored) {
     const std::map<std::string, std::function<void()>> damages{
         {"a byte of the text changed",
@@ -194,6 +208,7 @@ TEST_F(DataFileBackupTest, AnUnreadableFileIsSetAsideAndTheBackupRestored) {
          [&] {
              WriteBytes(path, {'x', 'y'});
          }},
+        {"a NUL inside the text", [&] { WriteContainer(path, "[userdata]\r\na=2\r\n\0b=0\r\n"s); }},
         {"a FIFO", [&] { std::filesystem::remove(path), ::mkfifo(path.c_str(), 0600); }},
         {"a folder",
          [&] { std::filesystem::remove(path), std::filesystem::create_directory(path); }},
@@ -203,6 +218,8 @@ TEST_F(DataFileBackupTest, AnUnreadableFileIsSetAsideAndTheBackupRestored) {
         Save({"a=2", "b=0"});
         damage();
         reporter.messages.clear();
+        std::vector<Lines> whileShown;
+        reporter.whileShown = [&] { whileShown.push_back(ReadOrNothing(path)); };
         {
             TDataFile file(path, reporter);
             EXPECT_TRUE(file.RestoredFromBackup()) << what;
@@ -211,9 +228,11 @@ TEST_F(DataFileBackupTest, AnUnreadableFileIsSetAsideAndTheBackupRestored) {
             EXPECT_EQ(body, Lines{"a=1"}) << what;
             EXPECT_EQ(file.Close(), 0) << what;
         }
+        reporter.whileShown = nullptr;
         ASSERT_EQ(reporter.messages.size(), 1u) << what;
         EXPECT_TRUE(Mentions(0, "kept as " + path + ".damaged")) << what;
         EXPECT_TRUE(Mentions(0, "restored from the backup " + path + ".bak")) << what;
+        EXPECT_EQ(whileShown, std::vector<Lines>{first}) << "written before the message: " << what;
         EXPECT_EQ(Read(path), first) << what;
         EXPECT_EQ(Read(path + ".bak"), first) << "the backup is left as it was: " << what;
         std::filesystem::remove_all(path + ".damaged");
@@ -264,6 +283,107 @@ TEST_F(DataFileBackupTest, AFailedSaveIsToldWithTheFolderAndKeepsTheOldFiles) {
         ASSERT_EQ(reporter.messages.size(), 1u) << error;
         EXPECT_TRUE(Mentions(0, "could not be saved in the folder " + Folder()));
         EXPECT_TRUE(Mentions(0, std::strerror(error)));
+    }
+}
+
+// A start reads the file and closes it: nothing is written, so the backups stay as they were.
+TEST_F(DataFileBackupTest, ClosingWithTheLinesAsLoadedWritesNothing) {
+    Save({"a=1"});
+    Save({"a=2", "b=0"});
+    const auto inode = [](const std::string& name) {
+        struct stat status {};
+        EXPECT_EQ(::stat(name.c_str(), &status), 0) << name;
+        return status.st_ino;
+    };
+    const auto before = std::pair{inode(path), inode(path + ".bak")};
+    {
+        TDataFile file(path, reporter);
+        Lines body;
+        file.ReadSection("userdata", body);
+        EXPECT_EQ(file.Close(), 0);
+    }
+    Save({"a=2", "b=0"});  // the same lines written again
+    EXPECT_EQ((std::pair{inode(path), inode(path + ".bak")}), before);
+    EXPECT_FALSE(std::filesystem::exists(path + ".bak2"));
+    EXPECT_EQ(TDataFile(folder.Path("new.ini"), reporter).Close(), 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("new.ini"))) << "no lines, no file";
+}
+
+// Two generations: the backup moves on to the older one only when it is a good file with other
+// lines than the file that replaces it, so neither a damaged backup nor a copy of the data
+// file pushes the last different good one out.
+TEST_F(DataFileBackupTest, TwoGenerationsOfBackupsAreKept) {
+    const Lines a{"[userdata]", "a=1"}, b{"[userdata]", "a=2"}, c{"[userdata]", "a=3"};
+    Save({"a=1"});
+    Save({"a=2"});
+    Save({"a=3"});
+    EXPECT_EQ(Read(path + ".bak"), b);
+    EXPECT_EQ(Read(path + ".bak2"), a);
+
+    WriteBytes(path + ".bak", {'x'});
+    Save({"a=4"});
+    EXPECT_EQ(Read(path + ".bak"), c);
+    EXPECT_EQ(Read(path + ".bak2"), a) << "a damaged backup does not replace the older one";
+
+    WriteBytes(path, {'x'});  // restored from the backup: file and backup hold c
+    EXPECT_EQ(TDataFile(path, reporter).Close(), 0);
+    Save({"a=5"});
+    EXPECT_EQ(Read(path + ".bak"), c);
+    EXPECT_EQ(Read(path + ".bak2"), a) << "a backup like the file does not replace the older one";
+}
+
+TEST_F(DataFileBackupTest, WhenTheBackupIsUnreadableTooTheOlderOneRestores) {
+    Save({"a=1"});
+    Save({"a=2"});
+    Save({"a=3"});
+    WriteBytes(path, {'x'});
+    WriteBytes(path + ".bak", {'y'});
+    TDataFile file(path, reporter);
+    EXPECT_EQ(file.Lines(), first);
+    EXPECT_EQ(file.Close(), 0);
+    EXPECT_EQ(Read(path), first);
+    EXPECT_EQ(ReadBytes(path + ".bak.damaged"), Bytes{'y'});
+    EXPECT_EQ(Read(path + ".bak2"), first);
+    ASSERT_EQ(reporter.messages.size(), 2u);
+    EXPECT_TRUE(Mentions(0, "restored from the backup " + path + ".bak2"));
+    EXPECT_TRUE(Mentions(1, "kept as " + path + ".bak.damaged"));
+}
+
+// A save that something blocks names it and says what to do; the data file stays as it was.
+TEST_F(DataFileBackupTest, WhatIsInTheWayOfASaveIsNamed) {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* what;
+        std::function<void()> block;
+        TFaultyFileSystem files;
+        std::string told;
+    };
+    const Case cases[] = {
+        {"a folder named as the backup",
+         [&] { fs::create_directory(path + ".bak"); },
+         {},
+         path + ".bak is in the way (a folder): move it elsewhere or rename it"},
+        {"a folder named as the older backup",
+         [&] { Save({"a=1"}), fs::create_directory(path + ".bak2"); },
+         {},
+         path + ".bak2 is in the way (a folder): move it elsewhere or rename it"},
+        {"a full disk", [] {}, TFaultyFileSystem(TFaultyFileSystem::TCall::Write, ENOSPC),
+         "The disk is full: make room on it."},
+    };
+    for (Case c : cases) {
+        for (const std::string& name : folder.Names())
+            fs::remove_all(folder.Path(name));
+        Save({"a=0"});
+        c.block();
+        const Bytes before = ReadBytes(path);
+        reporter.messages.clear();
+        TDataFile file(path, reporter, SystemDriveTypes(), c.files);
+        file.WriteSection("userdata", Lines{"a=9"});
+        EXPECT_NE(file.Close(), 0) << c.what;
+        EXPECT_EQ(ReadBytes(path), before) << c.what;
+        ASSERT_EQ(reporter.messages.size(), 1u) << c.what;
+        EXPECT_TRUE(Mentions(0, c.told)) << c.what << ": " << reporter.messages[0];
+        EXPECT_TRUE(Mentions(0, "could not be saved in the folder " + Folder())) << c.what;
     }
 }
 

@@ -35,13 +35,13 @@ std::string Decoded(const Bytes& file) {
 
 void SetU32(Bytes& file, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i)
-        file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+        file.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-// The file as an earlier writer made it: no check.
+// The file as an earlier writer made it: nothing in the reserved bytes 12-15 and 23-31.
 Bytes WithoutCheck(Bytes file) {
     SetU32(file, 12, 0);
-    file[23] = 0;
+    std::fill(file.begin() + 23, file.begin() + 32, 0);
     return file;
 }
 
@@ -72,9 +72,11 @@ TEST(DeltaCode, AbcIsTheKnownFile) {
                          0,    0,    0,    0,    0,    0,    0x63, 0x62, 0x61, 0x00, 0x41};
     const Bytes file = Encoded("abc");
     EXPECT_EQ(WithoutCheck(file), expected);
-    // The check: CRC-32 of "abc" at 12, the flag at 23.
+    // The mark: CRC-32 of "abc" at 12, the flag at 23, the signature at 24.
     EXPECT_EQ((Bytes(file.begin() + 12, file.begin() + 16)), (Bytes{0xC2, 0x41, 0x24, 0x35}));
     EXPECT_EQ(file[23], 1);
+    EXPECT_EQ((Bytes(file.begin() + 24, file.begin() + 32)),
+              (Bytes{0xB5, 0x8E, 0xD2, 0x9C, 0xE7, 0xA3, 0xC9, 0x86}));
     EXPECT_EQ(Decoded(file), "abc");
     EXPECT_EQ(Decoded(expected), "abc") << "an earlier writer's file is read without a check";
 }
@@ -102,33 +104,75 @@ TEST(Crc32, KnownValues) {
     }
 }
 
-TEST(DeltaCode, TheCheckRefusesOtherDataAndSparesEarlierFiles) {
-    using delta_code_error::kCheck;
-    const auto with = [](const std::string& data, auto change) {
-        Bytes file = Encoded(data);
-        change(file);
-        return Decoded(file);
-    };
-    // A table byte changed: another text of the right length, caught by the check only.
+// A table byte changed gives another text of the right length, caught by the check only: the
+// check stays on whatever damage does to the mark's bytes, short of wiping most of it.
+TEST(DeltaCode, TheMarkKeepsTheCheckThroughDamageToItsBytes) {
     const auto otherText = [](Bytes& f) { std::swap(f[32], f[33]); };
-    EXPECT_EQ(with("hello", otherText), std::string("!") + kCheck);
-    EXPECT_EQ(with("hello", [&](Bytes& f) { otherText(f), f[23] = 0; }), std::string("!") + kCheck)
-        << "without the flag a CRC that is not zero is still checked";
-    const std::string unchecked =
-        with("hello", [&](Bytes& f) { otherText(f), f = WithoutCheck(f); });
-    EXPECT_EQ(unchecked.size(), 5u) << "no check in an earlier writer's file";
-    EXPECT_NE(unchecked, "hello");
-    EXPECT_EQ(with("hello", [](Bytes& f) { f[13] ^= 0x10; }), std::string("!") + kCheck);
-    // The empty text's CRC is 0: the flag keeps it checked.
-    const auto lyingLength = [](Bytes& f) { SetU32(f, 8, 1); };
+    struct Case {
+        const char* what;
+        void (*damage)(Bytes&);
+        bool checkKept;  // the CRC itself is untouched, so the written text still passes
+    };
+    const Case cases[] = {
+        {"as written", [](Bytes&) {}, true},
+        {"check bytes and flag zeroed", [](Bytes& f) { SetU32(f, 12, 0), f[23] = 0; }, false},
+        {"a check bit flipped", [](Bytes& f) { f[13] ^= 0x10; }, false},
+        {"the flag changed", [](Bytes& f) { f[23] = 0x7F; }, true},
+        {"half the signature zeroed", [](Bytes& f) { std::fill_n(f.begin() + 24, 4, 0); }, true},
+        {"the signature's other half overwritten",
+         [](Bytes& f) { std::fill_n(f.begin() + 28, 4, 0xFF), f[23] = 0; }, true},
+        {"the game's files before the signature",
+         [](Bytes& f) { std::fill_n(f.begin() + 24, 8, 0); }, true},
+    };
+    const std::string refused = std::string("!") + delta_code_error::kCheck;
+    for (const Case& c : cases) {
+        Bytes file = Encoded("hello");
+        c.damage(file);
+        EXPECT_EQ(Decoded(file), c.checkKept ? "hello" : refused) << c.what;
+        otherText(file);
+        EXPECT_EQ(Decoded(file), refused) << c.what;
+    }
+    // The empty text's CRC is 0: the mark keeps it checked.
     EXPECT_EQ(Crc32(nullptr, 0), 0u);
-    EXPECT_EQ(with("", [](Bytes&) {}), "");
-    EXPECT_EQ(with("",
-                   [&](Bytes& f) {
-                       lyingLength(f), f.push_back(0), f.push_back(0),
-                           SetU32(f, 4, static_cast<std::uint32_t>(f.size()));
-                   }),
-              std::string("!") + kCheck);
+    Bytes empty = Encoded("");
+    SetU32(empty, 8, 1);
+    empty.insert(empty.end(), {0, 0});
+    SetU32(empty, 4, static_cast<std::uint32_t>(empty.size()));
+    EXPECT_EQ(Decoded(empty), refused);
+}
+
+// The reserved bytes of a file that does not carry the mark are ignored, whatever they hold.
+TEST(DeltaCode, AnotherWritersReservedBytesAreReadAsTheFormatSays) {
+    const auto fill = [](Bytes file, auto byteAt) {
+        for (std::size_t at : {12, 13, 14, 15, 23, 24, 25, 26, 27, 28, 29, 30, 31})
+            file[at] = byteAt(at);
+        return file;
+    };
+    const Bytes hello = Encoded("hello");
+    struct Case {
+        const char* what;
+        Bytes file;
+    };
+    const Case cases[] = {
+        {"zeros", WithoutCheck(hello)},
+        {"ones", fill(hello, [](std::size_t) { return 0xFF; })},
+        {"text", fill(hello, [](std::size_t at) { return "writer 7 made it"[at - 12]; })},
+        {"a CRC without the flag", fill(hello, [&](std::size_t at) { return at < 23 ? 7 : 0; })},
+        {"three bytes of the signature",
+         fill(hello, [&](std::size_t at) { return at >= 24 && at < 27 ? hello[at] : 0x55; })},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Decoded(c.file), "hello") << c.what;
+    TRandom random(9);
+    for (int round = 0; round < 2000; ++round) {
+        const Bytes file =
+            fill(hello, [&](std::size_t) { return static_cast<std::uint8_t>(random.Below(256)); });
+        ASSERT_EQ(Decoded(file), "hello") << "round " << round;
+    }
+    // Without the mark there is no check: another text of the right length comes out.
+    Bytes unmarked = WithoutCheck(hello);
+    std::swap(unmarked[32], unmarked[33]);
+    EXPECT_EQ(Decoded(unmarked).size(), 5u);
 }
 
 TEST(DeltaCode, EmptyDataIsThirtyThreeBytesWithTableByteAA) {

@@ -26,15 +26,18 @@ grep -q "記録データのサイズが違います" err || fail "no stage messa
 [[ ! -e out ]] || fail "a failed decode wrote its output"
 
 # One byte of the rank table changed: another text of the same length, refused by the check.
-# The same file as an earlier writer made it (no check) still decodes.
+# The same file as an earlier writer made it (no check, nothing in the reserved bytes) still
+# decodes; zeroing only the check and its flag does not switch the check off.
 byte() { dd if="$1" bs=1 skip="$2" count=1 2>/dev/null | od -An -tx1 | tr -d ' \n'; }
 put() { printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc 2>/dev/null; }
 cp senkaro.ini swapped.ini
 put swapped.ini 32 "\x$(byte senkaro.ini 33)\x$(byte senkaro.ini 32)"
-cp swapped.ini unchecked.ini
-put unchecked.ini 12 '\0\0\0\0'
-put unchecked.ini 23 '\0'
-for command in "show swapped.ini" "decode swapped.ini out"; do
+cp swapped.ini zeroed.ini
+put zeroed.ini 12 '\0\0\0\0'
+put zeroed.ini 23 '\0'
+cp zeroed.ini unchecked.ini
+put unchecked.ini 24 '\0\0\0\0\0\0\0\0'
+for command in "show swapped.ini" "decode swapped.ini out" "show zeroed.ini"; do
   status=0
   $tool $command 2> err > /dev/null || status=$?
   [[ $status -eq 2 ]] || fail "$command: a file failing its check exits with $status"

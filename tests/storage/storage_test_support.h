@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -18,8 +19,13 @@
 
 class TRecordingReporter final : public TStorageReporter {
   public:
-    void Report(const std::string& text) override { messages.push_back(text); }
+    void Report(const std::string& text) override {
+        messages.push_back(text);
+        if (whileShown) whileShown();
+    }
     std::vector<std::string> messages;
+    // Runs while a message is up: what a game killed at that moment would leave.
+    std::function<void()> whileShown;
 };
 
 using Bytes = std::vector<std::uint8_t>;

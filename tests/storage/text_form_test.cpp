@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -35,6 +36,27 @@ TEST(TextForm, LineEnds) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Read(c.bytes), c.lines) << c.bytes;
+}
+
+// Where the text stops before its end: only a NUL with text after it counts.
+TEST(TextForm, NulBeforeEndIsTheFirstNulWithTextAfterIt) {
+    using namespace std::string_literals;
+    const struct {
+        std::string bytes;
+        std::optional<std::size_t> at;
+    } cases[] = {
+        {"a\r\nb\r\n"s, std::nullopt},
+        {""s, std::nullopt},
+        {"a\r\n\0"s, std::nullopt},
+        {"a\r\n\0\0\0"s, std::nullopt},
+        {"a\r\n\0b\r\n"s, 3},
+        {"a\0\0\0\0b"s, 1},
+        {"\0\0\r\n"s, 0},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::uint8_t> bytes(c.bytes.begin(), c.bytes.end());
+        EXPECT_EQ(text_form::NulBeforeEnd(bytes), c.at) << c.bytes;
+    }
 }
 
 TEST(TextForm, WritesCp932WithCrLf) {

@@ -158,7 +158,7 @@ int RunExamples(std::span<const std::string_view> args, std::istream&, std::ostr
         std::cerr << "senkaro-logic examples: takes no arguments\n";
         return 2;
     }
-    for (int technique = 1; technique <= 9; ++technique) {
+    for (int technique = 1; technique <= 9 && out; ++technique) {
         const TWorkedExample example = WorkedExample(technique);
         TJsonWriter json;
         json.BeginObject();

@@ -1,8 +1,8 @@
 // senkaro-logic: the puzzle logic from the command line. Each command writes one JSON object per
 // line to standard output; inspect and explain read their positions from standard input.
 //
-// Exit status: 0 success, 1 some input was bad (the command says which in its output), 2 the
-// command line was wrong.
+// Exit status: 0 success, 1 some input was bad (the command says which in its output) or the
+// output could not be written (said on standard error), 2 the command line was wrong.
 #include <iostream>
 #include <span>
 #include <string_view>
@@ -10,6 +10,7 @@
 
 #include "explain.h"
 #include "inspect.h"
+#include "output_check.h"
 #include "puzzles.h"
 #include "senkaro_version.h"
 
@@ -97,13 +98,11 @@ void PrintHelp(std::ostream& out) {
            "  of the technique that found it (0 when the units' agreement did). The same seed S\n"
            "  makes the same puzzles; without --seed the clock seeds the generator.\n"
            "\n"
-           "exit status: 0 done, 1 some input line bad, 2 wrong command line\n";
+           "exit status: 0 done, 1 some input line bad or the output lost, 2 wrong command line\n";
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+// The command line's command, its status.
+int Run(const std::vector<std::string_view>& args) {
     if (args.empty()) {
         PrintHelp(std::cerr);
         return 2;
@@ -123,4 +122,12 @@ int main(int argc, char* argv[]) {
     }
     std::cerr << "senkaro-logic: unknown command " << name << " (see senkaro-logic --help)\n";
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const int status = Run(std::vector<std::string_view>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    // Output that did not arrive is a failure whatever the command made of its input.
+    return OutputReached(std::cout, "senkaro-logic", std::cerr) ? status : 1;
 }

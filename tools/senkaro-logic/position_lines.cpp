@@ -1,3 +1,4 @@
+// Positions read line by line from a stream, one JSON object written for each.
 #include "position_lines.h"
 
 #include <iostream>
@@ -20,7 +21,8 @@ int RunOnPositions(std::string_view name, std::span<const std::string_view> args
     }
     bool anyBad = false;
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
+    // Reading stops when the output fails: nothing read after that would be seen.
+    for (int number = 1; out && std::getline(in, line); ++number) {
         if (IsBlank(line)) continue;
         if (line.back() == '\r') line.pop_back();  // lines ended by CR LF
         TJsonWriter json;

@@ -49,9 +49,9 @@ int RunTemplates(std::span<const std::string_view> args, std::istream&, std::ost
         std::cerr << "senkaro-logic templates: takes no arguments\n";
         return kUsage;
     }
-    for (int kind = 1; kind <= 6; ++kind) {
+    for (int kind = 1; kind <= 6 && out; ++kind) {
         const auto& group = TemplateGroup(kind);
-        for (std::size_t row = 0; row < group.size(); ++row) {
+        for (std::size_t row = 0; row < group.size() && out; ++row) {
             TJsonWriter json;
             json.BeginObject();
             WriteTemplateFields(json, kind, static_cast<int>(row), group[row]);
@@ -91,7 +91,7 @@ int RunMake(std::span<const std::string_view> args, std::istream&, std::ostream&
     }
 
     TBoard board;
-    for (long long n = 0; n < count.value_or(1); ++n) {
+    for (long long n = 0; n < count.value_or(1) && out; ++n) {
         const TDrawnTemplate drawn = DrawTemplate(*kind, ProgramRandom());
         std::string puzzle = drawn.Text;
         board.MakePuzzle(puzzle);
