@@ -3,6 +3,10 @@ paper texture that gives every opaque picture its printed look.
 
 Coordinates handed to Canvas are in final pixels (floats allowed); the canvas draws at SCALE
 times that size and shrinks with an area filter, which gives smooth edges without blur.
+
+RESOLUTION is how many device pixels a final pixel has: 1 for the pictures themselves, 2 for
+their name@2x.png twins that high-density screens draw. Coordinates stay the same; only the
+canvas and what it shrinks to grow.
 """
 import json
 import math
@@ -46,6 +50,12 @@ SNOW = (250, 250, 246)
 BLACK = (20, 20, 26)
 
 SCALE = 3
+RESOLUTION = 1
+
+
+def set_resolution(resolution):
+    global RESOLUTION
+    RESOLUTION = resolution
 
 FONT_BRUSH = "/usr/share/fonts/truetype/kouzan-mouhitsu/kouzan-mouhitsu.ttf"
 FONT_GOTHIC = "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf"
@@ -75,9 +85,10 @@ class Canvas:
     """An RGBA picture drawn at SCALE times its size; coordinates are final pixels."""
 
     def __init__(self, width, height, background=None, scale=SCALE):
-        self.w, self.h, self.s = width, height, scale
+        self.w, self.h, self.base = width, height, scale
+        self.s = scale * RESOLUTION
         bg = with_alpha(background) if background else (0, 0, 0, 0)
-        self.img = Image.new("RGBA", (width * scale, height * scale), bg)
+        self.img = Image.new("RGBA", (width * self.s, height * self.s), bg)
         self.draw = ImageDraw.Draw(self.img)
 
     def _p(self, pts):
@@ -178,7 +189,7 @@ class Canvas:
 
     def soft_layer(self, draw_fn, blur):
         """Draws with draw_fn on a blank canvas of the same size and lays it on blurred."""
-        other = Canvas(self.w, self.h, None, self.s)
+        other = Canvas(self.w, self.h, None, self.base)
         draw_fn(other)
         other.img = other.img.filter(ImageFilter.GaussianBlur(blur * self.s))
         self.img.alpha_composite(other.img)
@@ -192,7 +203,9 @@ class Canvas:
         self.draw = ImageDraw.Draw(self.img)
 
     def finish(self, size=None):
-        return self.img.resize(size or (self.w, self.h), Image.BOX)
+        """The picture at its final size (in final pixels, RESOLUTION device pixels each)."""
+        w, h = size or (self.w, self.h)
+        return self.img.resize((w * RESOLUTION, h * RESOLUTION), Image.BOX)
 
 
 def _c(colour):
@@ -202,9 +215,11 @@ def _c(colour):
 
 
 def paper_texture(img, seed, strength=1.0):
-    """Laid-paper grain and fibres multiplied into an opaque picture."""
+    """Laid-paper grain and fibres multiplied into an opaque picture. The grain is the paper's,
+    one grain a final pixel at every resolution: a denser picture has the same paper under
+    sharper drawing (and stays about as small as a file)."""
     rng = np.random.default_rng(seed)
-    w, h = img.size
+    w, h = img.size[0] // RESOLUTION, img.size[1] // RESOLUTION
     grain = rng.normal(0.0, 1.0, (h, w))
     fibres = rng.normal(0.0, 1.0, (h, w))
     fibres_img = Image.fromarray(((fibres * 40) + 128).clip(0, 255).astype(np.uint8), "L")
@@ -216,6 +231,7 @@ def paper_texture(img, seed, strength=1.0):
     blot_img = blot_img.resize((w, h), Image.BICUBIC)
     bl = (np.asarray(blot_img, dtype=np.float64) - 128) / 40
     factor = 1.0 + strength * (0.022 * grain + 0.018 * fib + 0.014 * bl)
+    factor = factor.repeat(RESOLUTION, axis=0).repeat(RESOLUTION, axis=1)
     arr = np.asarray(img.convert("RGBA"), dtype=np.float64)
     arr[..., :3] *= factor[..., None]
     return Image.fromarray(arr.clip(0, 255).astype(np.uint8), "RGBA")

@@ -13,6 +13,7 @@ from PIL import Image
 from common import (FONT_BRUSH, FONT_GOTHIC, INDIGO, INDIGO_DEEP, INDIGO_LIGHT, INDIGO_MID, INK,
                     OCHRE, OCHRE_LIGHT, PAPER, PINE, PINE_LIGHT, SEA_PALE, SKIN, SNOW, VERMILION,
                     VERMILION_DARK, WALL, WOOD, WOOD_LIGHT, Canvas, angle_pts, mix, paper_texture)
+import common
 import scenery
 
 U = 64  # design units
@@ -201,8 +202,10 @@ def _with_halo(img):
     a = np.asarray(img, dtype=np.float64)
     alpha = a[..., 3]
     grown = alpha.copy()
-    for dy in (-1, 0, 1):
-        for dx in (-1, 0, 1):
+    # One final pixel wide, whatever the resolution.
+    reach = range(-common.RESOLUTION, common.RESOLUTION + 1)
+    for dy in reach:
+        for dx in reach:
             grown = np.maximum(grown, np.roll(np.roll(alpha, dy, 0), dx, 1))
     halo = np.clip(grown - alpha, 0, 255) * 0.75
     out = np.zeros_like(a)
@@ -241,7 +244,7 @@ def draw_maru():
     img[..., 0], img[..., 1], img[..., 2] = 204, 30, 36
     img[..., 3] = alpha
     out = Image.fromarray(img.astype(np.uint8), "RGBA")
-    return out.resize((64, 64), Image.BOX)
+    return out.resize((64 * common.RESOLUTION, 64 * common.RESOLUTION), Image.BOX)
 
 
 # --- application icon -----------------------------------------------------------------------

@@ -41,22 +41,12 @@ def main():
         return img
 
     table = common.load_stations()
-    pictures["map"] = save(routemap.draw_map(), "pictures/map.png")
-    pictures["banner"] = save(panels.draw_banner(), "pictures/user-banner.png")
-    pictures["dialog"] = save(panels.draw_player_dialog(), "pictures/player-dialog.png")
-    pictures["panel"] = save(panels.draw_character_panel(), "pictures/character-panel.png")
-    pictures["maru"] = save(icons.draw_maru(), "pictures/maru.png")
-    pictures["stations"] = [save(stations.draw_station(st), f"stations/{st['number']:02d}.png")
-                            for st in table]
-    pictures["characters"] = [save(characters.draw_character(i), f"characters/{i}.png")
-                              for i in range(9)]
-    pictures["icons"] = {}
-    for size in (16, 32):
-        for i in ICON_INDICES:
-            pictures["icons"][(size, i)] = save(icons.draw_icon(i, size), f"icons/{size}/{i}.png")
-    pictures["tools"] = [save(icons.draw_icon(i, 64), f"tools/{i}.png") for i in ICON_INDICES]
-    pictures["cursors"] = [save(icons.draw_pen_cursor(), "cursors/PEN02.png"),
-                           save(icons.draw_eraser_cursor(), "cursors/ERASER01.png")]
+    pictures.update(draw_pictures(table, lambda img, rel: save(img, rel)))
+    # The same pictures at twice the density, name@2x.png beside name.png, where Qt looks for
+    # them on a high-density screen. The application icons come in sizes of their own.
+    common.set_resolution(2)
+    draw_pictures(table, lambda img, rel: save(_paletted(img), rel.replace(".png", "@2x.png")))
+    common.set_resolution(1)
     pictures["app"] = [save(icons.draw_app_icon(s), f"app/senkaro-{s}.png")
                        for s in APP_ICON_SIZES]
     for name in sounds.SOUNDS:
@@ -86,6 +76,36 @@ def main():
     sheet.quantize(colors=256, method=Image.MEDIANCUT, dither=Image.FLOYDSTEINBERG).save(
         sheet_path, optimize=True)
     print(f"{len(files)} resources in {common.OUT}, help page and contact sheet written")
+
+
+def _paletted(img):
+    """An opaque picture in 256 colours: a woodblock print has few, and its dense twin would
+    otherwise be four times the file for the paper's grain alone. Transparent ones stay RGBA."""
+    if img.mode == "RGBA" and img.getextrema()[3][0] < 255:
+        return img
+    return img.convert("RGB").quantize(colors=256, method=Image.MEDIANCUT)
+
+
+def draw_pictures(table, save):
+    """Every picture of the game at common.RESOLUTION, each handed to save(img, rel)."""
+    p = {}
+    p["map"] = save(routemap.draw_map(), "pictures/map.png")
+    p["banner"] = save(panels.draw_banner(), "pictures/user-banner.png")
+    p["dialog"] = save(panels.draw_player_dialog(), "pictures/player-dialog.png")
+    p["panel"] = save(panels.draw_character_panel(), "pictures/character-panel.png")
+    p["maru"] = save(icons.draw_maru(), "pictures/maru.png")
+    p["stations"] = [save(stations.draw_station(st), f"stations/{st['number']:02d}.png")
+                     for st in table]
+    p["characters"] = [save(characters.draw_character(i), f"characters/{i}.png")
+                       for i in range(9)]
+    p["icons"] = {}
+    for size in (16, 32):
+        for i in ICON_INDICES:
+            p["icons"][(size, i)] = save(icons.draw_icon(i, size), f"icons/{size}/{i}.png")
+    p["tools"] = [save(icons.draw_icon(i, 64), f"tools/{i}.png") for i in ICON_INDICES]
+    p["cursors"] = [save(icons.draw_pen_cursor(), "cursors/PEN02.png"),
+                    save(icons.draw_eraser_cursor(), "cursors/ERASER01.png")]
+    return p
 
 
 def contact_sheet(p):

@@ -1,7 +1,9 @@
-// The game program. It takes nothing from the command line; the players live in senkaro.ini in
-// the folder the game is started from.
+// The game program. Its command line has only --help and --version; the players live in
+// senkaro.ini in the folder the game is started from.
 #include <QApplication>
 #include <iostream>
+
+#include "app/command_line.h"
 
 #include "journey/dialogs.h"
 #include "journey/help_document.h"
@@ -15,6 +17,15 @@
 #include "storage/leftover_saves.h"
 
 int main(int argc, char* argv[]) {
+    // Read before the application object, which would need a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto finished = ReadCommandLine(arguments)) {
+        (finished->Status == 0 ? std::cout : std::cerr) << finished->Text.toLocal8Bit().constData();
+        return finished->Status;
+    }
+
     QApplication app(argc, argv);
     fonts::InstallSubstitutions();
 

@@ -16,6 +16,7 @@
 #include "board/explanation_overlay.h"
 #include "board/layer_images.h"
 #include "board/number_piece.h"
+#include "pictures.h"
 #include "platform/beep.h"
 #include "platform/key_state.h"
 #include "resource_names.h"
@@ -136,9 +137,9 @@ class TCursorFrame final : public QWidget {
 TSudoku::TSudoku(TBoard& board, QWidget* parent)
     : QWidget(parent),
       board_(board),
-      penCursor_(QPixmap(assets::PenCursor()), assets::kCursorHotSpot.x(),
+      penCursor_(assets::LoadPixmap(assets::PenCursor()), assets::kCursorHotSpot.x(),
                  assets::kCursorHotSpot.y()),
-      eraserCursor_(QPixmap(assets::EraserCursor()), assets::kCursorHotSpot.x(),
+      eraserCursor_(assets::LoadPixmap(assets::EraserCursor()), assets::kCursorHotSpot.x(),
                     assets::kCursorHotSpot.y()),
       systemBeep_(std::make_unique<TSystemBeep>()),
       beep_(systemBeep_.get()),

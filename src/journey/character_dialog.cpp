@@ -8,6 +8,7 @@
 
 #include "journey/dialogs.h"
 #include "journey/route_tables.h"
+#include "pictures.h"
 #include "resource_names.h"
 
 namespace {
@@ -22,7 +23,7 @@ TForm3::TForm3(THelpPage helpPage, QWidget* parent) : QDialog(parent), help_(std
     // The top panel: its picture, the invitation, OK and help.
     auto* panel = new QLabel(this);
     panel->setGeometry(0, 0, 407, 41);
-    panel->setPixmap(QPixmap(assets::CharacterPanel()));
+    panel->setPixmap(assets::LoadPixmap(assets::CharacterPanel()));
     title_ = new QLabel(QStringLiteral("旅のキャラクターを選びましょう"), this);
     QFont bold = font();
     bold.setPixelSize(16);

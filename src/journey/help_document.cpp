@@ -20,20 +20,33 @@ QString DefaultHelpFile() {
     return HelpFileFor(QCoreApplication::applicationDirPath());
 }
 
-void OpenHelpDocument(const QString& fileName, TDialogs& dialogs, TDocumentOpener* opener) {
+void OpenHelpDocument(const QString& fileName, TDialogs& dialogs, TDocumentOpener* opener,
+                      THelpWindow* window) {
     if (!QFileInfo::exists(fileName)) {
         dialogs.ShowMessage(QStringLiteral("ファイルがありません\r\n\r\n") + fileName);
         return;
     }
-    if (!opener || !opener->HasAssociatedProgram(fileName)) {
-        dialogs.ShowMessage(
-            QFileInfo(fileName).fileName() +
-            QStringLiteral("\r\n\r\nこのファイルを開けるアプリケーションがありません"));
+    const QPointer<THelpWindow> shown = window;
+    const bool withWindow = window != nullptr;
+    TDialogs* say = &dialogs;
+    const auto showHere = [shown, withWindow, say, fileName] {
+        if (shown)
+            shown->ShowPage(fileName);
+        else if (!withWindow)
+            say->ShowMessage(
+                QFileInfo(fileName).fileName() +
+                QStringLiteral("\r\n\r\nこのファイルを開けるアプリケーションがありません"));
+    };
+    if (!opener) {
+        showHere();
         return;
     }
-    opener->Open(fileName);
+    opener->Open(fileName, [showHere](bool opened) {
+        if (!opened) showHere();
+    });
 }
 
 void THelpPage::Open() const {
-    if (Dialogs) OpenHelpDocument(File.isEmpty() ? DefaultHelpFile() : File, *Dialogs, Opener);
+    if (Dialogs)
+        OpenHelpDocument(File.isEmpty() ? DefaultHelpFile() : File, *Dialogs, Opener, Window);
 }

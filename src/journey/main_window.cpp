@@ -17,6 +17,7 @@
 #include "journey/sound_cues.h"
 #include "journey/window_sides.h"
 #include "logic/random.h"
+#include "pictures.h"
 #include "platform/fonts.h"
 #include "resource_names.h"
 
@@ -33,7 +34,7 @@ constexpr int kSudokuWidth = 580;
 TForm1::TForm1(TServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
-      help_{services_.HelpFile, services_.Dialogs, services_.Opener},
+      help_{services_.HelpFile, services_.Dialogs, services_.Opener, new THelpWindow(this)},
       actions_(this) {
     SeedProgramRandomFromClock();
     game_ = std::make_unique<TGame>(
@@ -62,7 +63,7 @@ TForm1::TForm1(TServices services, QWidget* parent)
     tmEvent_->setSingleShot(true);
     connect(tmEvent_, &QTimer::timeout, this, [this] { tmEventTimer(); });
     // The circle that marks the judged piece rests hidden until a round ends.
-    imMaru_ = new TCircleMark(QPixmap(assets::CirclePicture()), this);
+    imMaru_ = new TCircleMark(assets::LoadPixmap(assets::CirclePicture()), this);
     imMaru_->hide();
 
     dialogs_ = std::make_unique<TGameDialogs>(*services_.Dialogs, help_, this);

@@ -14,6 +14,7 @@
 #include "journey/senkaro_user.h"
 #include "journey/text_fit.h"
 #include "journey/user_name_prompt.h"
+#include "pictures.h"
 #include "platform/fonts.h"
 #include "resource_names.h"
 
@@ -40,7 +41,7 @@ TForm2::TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* p
 
     auto* background = new QLabel(this);
     background->setGeometry(0, 0, kClientWidth, kClientHeight);
-    background->setPixmap(QPixmap(assets::PlayerDialogBackground()));
+    background->setPixmap(assets::LoadPixmap(assets::PlayerDialogBackground()));
     background->setScaledContents(true);
 
     imBack = new QLabel(this);
@@ -188,7 +189,7 @@ void TForm2::ShowName(const QString& name) {
 void TForm2::ShowStation(int station) {
     if (station < 0 || station >= kStationCount) return;
     shownStation_ = station;
-    imBack->setPixmap(QPixmap(assets::StationPicture(station)));
+    imBack->setPixmap(assets::LoadPixmap(assets::StationPicture(station)));
     const QString text = StationJapanese(station) + QStringLiteral("(%1)\n").arg(station) +
                          StationRomanised(station);
     lbStation->setFont(FittedFont(BoldFont(fonts::kWindowFace, kStationPixels), text,
@@ -202,7 +203,7 @@ void TForm2::ShowCharacter(int character) {
         lbCharactor->clear();
         return;
     }
-    imCharactor->setPixmap(QPixmap(assets::CharacterPicture(character)));
+    imCharactor->setPixmap(assets::LoadPixmap(assets::CharacterPicture(character)));
     lbCharactor->setText(CharacterName(character));
 }
 

@@ -7,6 +7,11 @@
 
 namespace {
 
+// An image of the logical size at the ratio, never empty.
+QSize DeviceSize(int width, int height, qreal ratio) {
+    return {std::max(1, qRound(width * ratio)), std::max(1, qRound(height * ratio))};
+}
+
 const QColor kRed(255, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kCheckpointGreen(0, 64, 0);
@@ -38,8 +43,9 @@ TMarkPlace StationMarkPlace(int width, int height, int station, bool tall) {
                 : TMarkPlace{left, right, base, base + m};
 }
 
-QImage DrawStationMarks(int width, int height, const TRouteMarks& marks) {
-    QImage image(std::max(1, width), std::max(1, height), QImage::Format_ARGB32_Premultiplied);
+QImage DrawStationMarks(int width, int height, const TRouteMarks& marks, qreal ratio) {
+    QImage image(DeviceSize(width, height, ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     for (int i = 0; i < kStationCount; ++i) {
@@ -79,8 +85,9 @@ TGalleryPlace GalleryPlace(int width, int height, int k) {
 }
 
 QImage DrawCheckpointGallery(int width, int height, const TRouteMarks& marks,
-                             const TStationPicture& picture, const QFont& font) {
-    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+                             const TStationPicture& picture, const QFont& font, qreal ratio) {
+    QImage image(DeviceSize(width, height, ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(kGalleryGround);
     QPainter painter(&image);
     painter.setFont(font);

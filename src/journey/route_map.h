@@ -17,8 +17,9 @@ struct TRouteMarks {
     std::vector<int> Checkpoints;
 };
 
-// The station marks on a transparent image of the overlay's size.
-QImage DrawStationMarks(int width, int height, const TRouteMarks& marks);
+// The station marks on a transparent image of the overlay's size (in logical pixels, ratio
+// device pixels each).
+QImage DrawStationMarks(int width, int height, const TRouteMarks& marks, qreal ratio = 1.0);
 
 // The horizontal span of station i's mark and its vertical span (tall or short).
 struct TMarkPlace {
@@ -27,10 +28,11 @@ struct TMarkPlace {
 TMarkPlace StationMarkPlace(int width, int height, int station, bool tall);
 
 // The gallery: two rows of eight places, one per checkpoint station in order, the station's
-// picture shown only once it has been reached.
+// picture shown only once it has been reached. Drawn at ratio device pixels a logical one, so
+// pictures of that density stay sharp.
 using TStationPicture = std::function<QImage(int station)>;
 QImage DrawCheckpointGallery(int width, int height, const TRouteMarks& marks,
-                             const TStationPicture& picture, const QFont& font);
+                             const TStationPicture& picture, const QFont& font, qreal ratio = 1.0);
 
 // The rectangle of gallery place k (its text starts at the top left).
 struct TGalleryPlace {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "journey/text_fit.h"
+#include "pictures.h"
 #include "platform/fonts.h"
 #include "resource_names.h"
 
@@ -22,7 +23,7 @@ constexpr int kBandGap = 6;
 QLabel* Picture(QWidget* parent, const QRect& geometry, const QString& resource) {
     auto* label = new QLabel(parent);
     label->setGeometry(geometry);
-    label->setPixmap(QPixmap(resource));
+    label->setPixmap(assets::LoadPixmap(resource));
     label->setScaledContents(true);
     return label;
 }
@@ -130,7 +131,8 @@ void TRoutePanel::ShowPosition(int station) {
 }
 
 void TRoutePanel::ShowMarks(const TRouteMarks& marks) {
-    overlayImage_ = DrawStationMarks(overlay_->width(), overlay_->height(), marks);
+    overlayImage_ =
+        DrawStationMarks(overlay_->width(), overlay_->height(), marks, assets::ScreenRatio());
     overlay_->setPixmap(QPixmap::fromImage(overlayImage_));
 }
 
@@ -139,7 +141,7 @@ void TRoutePanel::ShowCharacter(int character) {
         imCharactor_->clear();
         return;
     }
-    imCharactor_->setPixmap(QPixmap(assets::CharacterPicture(character)));
+    imCharactor_->setPixmap(assets::LoadPixmap(assets::CharacterPicture(character)));
 }
 
 TCheckpointGallery::TCheckpointGallery(QWidget* parent, const QRect& geometry) : QLabel(parent) {
@@ -147,8 +149,10 @@ TCheckpointGallery::TCheckpointGallery(QWidget* parent, const QRect& geometry) :
 }
 
 void TCheckpointGallery::Show(const TRouteMarks& marks, const QFont& font) {
+    const qreal ratio = assets::ScreenRatio();
     image_ = DrawCheckpointGallery(
         width(), height(), marks,
-        [](int station) { return QImage(assets::StationPicture(station)); }, font);
+        [ratio](int station) { return assets::LoadImage(assets::StationPicture(station), ratio); },
+        font, ratio);
     setPixmap(QPixmap::fromImage(image_));
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QStringDecoder>
@@ -12,6 +14,7 @@
 #include <optional>
 
 #include "logic/technique_names.h"
+#include "pictures.h"
 #include "platform/wave.h"
 #include "resource_names.h"
 
@@ -112,6 +115,51 @@ TEST(Pictures, PenCursorsHaveTheirTipAtTheHotSpot) {
             }
         }
     }
+}
+
+// Every picture but the application icons (which come in sizes of their own) has a twin of
+// twice its size beside it, the same picture: shrunk back it differs from the 1x one by little.
+TEST(Pictures, EveryPictureHasATwiceAsDenseTwin) {
+    int pictures = 0;
+    for (const char* folder : {"pictures", "stations", "characters", "icons", "tools", "cursors"}) {
+        QDirIterator it(QStringLiteral(":/") + QString::fromLatin1(folder),
+                        {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (path.contains(QStringLiteral("@2x"))) continue;
+            SCOPED_TRACE(path.toStdString());
+            ++pictures;
+            const QString dense = assets::AtRatio(path, 2.0);
+            ASSERT_NE(dense, path);
+            const QImage one = Load(path).convertToFormat(QImage::Format_ARGB32);
+            const QImage two = Load(dense).convertToFormat(QImage::Format_ARGB32);
+            ASSERT_EQ(two.size(), one.size() * 2);
+            EXPECT_EQ(two.hasAlphaChannel(), one.hasAlphaChannel());
+            const QImage back =
+                two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            double difference = 0;
+            for (int y = 0; y < one.height(); ++y)
+                for (int x = 0; x < one.width(); ++x) {
+                    const QColor a = one.pixelColor(x, y), b = back.pixelColor(x, y);
+                    difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                                  std::abs(a.blue() - b.blue()) + std::abs(a.alpha() - b.alpha());
+                }
+            EXPECT_LT(difference / (one.width() * one.height() * 4), 12.0);
+        }
+    }
+    EXPECT_EQ(pictures,
+              5 + assets::kStationCount + assets::kCharacterCount + 3 * assets::kIconCount + 2);
+}
+
+TEST(Pictures, TheDenseTwinIsLoadedAboveOneHundredPercent) {
+    EXPECT_EQ(assets::LoadImage(assets::MapPicture(), 1.0).devicePixelRatio(), 1.0);
+    for (const qreal ratio : {1.5, 2.0}) {
+        const QImage map = assets::LoadImage(assets::MapPicture(), ratio);
+        EXPECT_EQ(map.devicePixelRatio(), 2.0);
+        EXPECT_EQ(map.deviceIndependentSize().toSize(), QSize(437, 405));
+    }
+    EXPECT_EQ(assets::AtRatio(QStringLiteral(":/no/such.png"), 2.0),
+              QStringLiteral(":/no/such.png"));
 }
 
 TEST(Pictures, ApplicationIconSizes) {

@@ -1,13 +1,10 @@
 // Between rounds: the player dialog (its menu, the player it shows, the players added through
-// it and what it hands back), how its choice reaches the game, and the help page.
+// it and what it hands back) and how its choice reaches the game.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <deque>
@@ -22,20 +19,8 @@
 #include "journey/route_panel.h"
 #include "journey/route_tables.h"
 #include "journey/window_test_support.h"
-#include "platform/document_opener.h"
 
 namespace {
-
-class FakeOpener final : public TDocumentOpener {
-  public:
-    bool associated = true;
-    std::vector<QString> opened;
-    bool HasAssociatedProgram(const QString&) const override { return associated; }
-    bool Open(const QString& path) override {
-        opened.push_back(path);
-        return true;
-    }
-};
 
 // The character each character dialog is closed with, in order; the level's first when none.
 std::function<int(QDialog&)> PickCharacters(std::deque<int>& picks) {
@@ -180,7 +165,6 @@ TEST_F(DialogTest, ANewNameThatCannotBeKeptIsRefused) {
 struct WindowDialogTest : ::testing::Test, TGameFolder {
     TFakeDialogs dialogs;
     TManualClock clock;
-    FakeOpener opener;
     std::unique_ptr<TForm1> window;
 
     void Open(const QStringList& players) {
@@ -188,7 +172,6 @@ struct WindowDialogTest : ::testing::Test, TGameFolder {
         TServices services;
         services.Dialogs = &dialogs;
         services.Clock = &clock;
-        services.Opener = &opener;
         services.DataFile = DataFile();
         services.HelpFile = HelpFile();
         window = std::make_unique<TForm1>(services);
@@ -240,50 +223,4 @@ TEST_F(WindowDialogTest, TheDialogsChoiceReachesTheGame) {
     EXPECT_EQ(window->Game().CurrentUser(), 1);
     EXPECT_EQ(window->Journey().UserLabel().text(), QStringLiteral("花子"));
     EXPECT_TRUE(window->EventTimer().isActive());  // a round soon
-}
-
-TEST_F(WindowDialogTest, HelpMessages) {
-    Open({});
-    window->Actions().acHelp->trigger();
-    Settle();
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(dialogs.Messages[0], QStringLiteral("ファイルがありません\r\n\r\n") + HelpFile());
-
-    QFile file(HelpFile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<html></html>");
-    file.close();
-    opener.associated = false;
-    window->Dialogs().PlayerDialog().SpeedButton1->click();  // the dialog's own help button
-    Settle();
-    ASSERT_EQ(dialogs.Messages.size(), 2u);
-    EXPECT_EQ(
-        dialogs.Messages[1],
-        QStringLiteral("senkaro.html\r\n\r\nこのファイルを開けるアプリケーションがありません"));
-    EXPECT_TRUE(opener.opened.empty());
-
-    opener.associated = true;
-    window->Actions().acHelp->trigger();
-    Settle();
-    EXPECT_EQ(opener.opened, std::vector<QString>{HelpFile()});
-}
-
-TEST(HelpDocument, IsFoundBesideTheProgramOrWhereAnInstallPutsIt) {
-    // A tree like an unpacked package: root/usr/games/senkaro, root/usr/share/senkaro/.
-    QTemporaryDir root;
-    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("usr/games")));
-    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("usr/share/senkaro")));
-    const QString games = root.filePath(QStringLiteral("usr/games"));
-    const QString beside = games + QStringLiteral("/senkaro.html");
-    const QString installed = root.filePath(QStringLiteral("usr/share/senkaro/senkaro.html"));
-    const auto touch = [](const QString& name) {
-        QFile file(name);
-        return file.open(QIODevice::WriteOnly);
-    };
-
-    EXPECT_EQ(HelpFileFor(games), beside);  // nowhere: the message names the first place
-    ASSERT_TRUE(touch(installed));
-    EXPECT_EQ(HelpFileFor(games), installed);
-    ASSERT_TRUE(touch(beside));
-    EXPECT_EQ(HelpFileFor(games), beside);  // a build tree's page wins
 }

@@ -2,7 +2,8 @@
 # The desktop launcher, laid out as an install lays it out, with a stand-in game that records
 # where it was started: the data folder is made and is the game's working folder, for an
 # absolute XDG_DATA_HOME, for none, and for a relative one (which does not count), and with the
-# launcher started by a relative path.
+# launcher started by a relative path. The game is started by its resolved path, which is what
+# the process list shows.
 set -euo pipefail
 launcher=$1
 work=$(mktemp -d)
@@ -15,6 +16,7 @@ chmod +x "$prefix/libexec/senkaro/senkaro-desktop"
 cat > "$prefix/games/senkaro" <<'GAME'
 #!/bin/sh
 pwd > "$RECORD"
+echo "$0" > "$RECORD.name"
 GAME
 chmod +x "$prefix/games/senkaro"
 
@@ -32,6 +34,12 @@ check() {  # name, XDG_DATA_HOME ("-" for unset), expected folder
   expected=${expected//HOME/$home}
   if [[ ! -d $expected ]] || [[ $(cat "$RECORD") != "$(cd "$expected" && pwd)" ]]; then
     echo "FAIL $name: the game ran in $(cat "$RECORD" 2>/dev/null), expected $expected"
+    failures=$((failures + 1))
+  fi
+  local started
+  started=$(cat "$RECORD.name")
+  if [[ $started != "$(cd "$prefix/games" && pwd -P)/senkaro" ]]; then
+    echo "FAIL $name: the game was started as $started"
     failures=$((failures + 1))
   fi
 }
