@@ -51,4 +51,14 @@ std::optional<std::size_t> NulBeforeEnd(const std::vector<std::uint8_t>& bytes) 
     return static_cast<std::size_t>(nul - bytes.begin());
 }
 
+std::size_t LineOfOffset(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    std::size_t line = 1;
+    const std::size_t end = std::min(offset, bytes.size());
+    for (std::size_t i = 0; i < end; ++i) {
+        const bool crBeforeLf = bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
+        if ((bytes[i] == '\r' && !crBeforeLf) || bytes[i] == '\n') ++line;
+    }
+    return line;
+}
+
 }  // namespace text_form

@@ -32,4 +32,7 @@ std::optional<std::vector<std::string>> Decode(const std::vector<std::uint8_t>& 
 // than NUL follows it somewhere; nothing when the text has no NUL or ends in NULs alone.
 std::optional<std::size_t> NulBeforeEnd(const std::vector<std::uint8_t>& bytes);
 
+// The number, from 1, of the line that holds the byte at offset (CR, LF and CR LF end a line).
+std::size_t LineOfOffset(const std::vector<std::uint8_t>& bytes, std::size_t offset);
+
 }  // namespace text_form

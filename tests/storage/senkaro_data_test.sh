@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The senkaro-data tool: encode and decode round trip, show, a container that fails, the check
-# of the text, and a FIFO that must not make it wait.
+# The senkaro-data tool: encode and decode round trip, show, a text cut by a NUL, a container
+# that fails, the check of the text, and a FIFO that must not make it wait.
 set -euo pipefail
 tool=$1
 work=$(mktemp -d)
@@ -17,6 +17,19 @@ cmp plain back || fail "round trip changed the bytes"
 printf '[userdata]\r\n\x8e\x52\x93\x63=0,12\r\n' > text
 "$tool" encode text senkaro.ini
 [[ "$("$tool" show senkaro.ini)" == $'[userdata]\n山田=0,12' ]] || fail "show"
+
+# A NUL byte with text after it: the lines before it are shown, and where the text stops is
+# told, with the status of a damaged file. NULs that only pad the end are no damage.
+printf '[userdata]\r\n\x8e\x52=1\r\nab\0cd\r\n' > nul
+"$tool" encode nul nul.ini
+status=0
+"$tool" show nul.ini > shown 2> err || status=$?
+[[ $status -eq 2 ]] || fail "a NUL inside the text exits with $status"
+[[ "$(cat shown)" == $'[userdata]\n山=1\nab' ]] || fail "show before a NUL: $(cat shown)"
+grep -q "offset 20 (line 3)" err || fail "no place of the NUL: $(cat err)"
+printf '[userdata]\r\n\0\0' > padded
+"$tool" encode padded padded.ini
+"$tool" show padded.ini > /dev/null 2> err || fail "NULs at the end: $(cat err)"
 
 head -c 40 coded > cut
 status=0

@@ -38,8 +38,8 @@ void PrintHelp(std::ostream& out) {
            "  show FILE       print the text of the data file FILE as UTF-8\n"
            "  --help          this text\n"
            "  --version       the program's version\n"
-           "Exit status: 0 done, 1 usage or file error, 2 a container that does not decode\n"
-           "or fails its check.\n";
+           "Exit status: 0 done, 1 usage or file error, 2 a container that does not decode,\n"
+           "fails its check, or (show) holds a NUL byte before the end of its text.\n";
 }
 
 class TDataTool {
@@ -72,10 +72,21 @@ class TDataTool {
         }
         for (std::size_t i = 0; i < lines->size() && out_; ++i)
             out_ << (*lines)[i] << '\n';
-        return 0;
+        return ReportNul(name, data);
     }
 
   private:
+    // A NUL byte with text after it ends the text for the game, which then takes the file as
+    // damaged: where it lies, as kDataError; 0 when there is none.
+    int ReportNul(const std::string& name, const Bytes& data) {
+        const auto nul = text_form::NulBeforeEnd(data);
+        if (!nul) return 0;
+        err_ << "senkaro-data: " << name << ": the text stops at a NUL byte at offset " << *nul
+             << " (line " << text_form::LineOfOffset(data, *nul)
+             << "); what follows is not shown, and the game takes the file as damaged\n";
+        return kDataError;
+    }
+
     std::optional<Bytes> ReadFile(const std::string& name, std::uint64_t maxSize) {
         TReadResult file = ReadRegularFile(name, maxSize);
         if (file.Ok()) return std::move(file.Bytes);
