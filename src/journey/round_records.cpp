@@ -7,6 +7,7 @@
 
 #include "journey/section_tail.h"
 #include "storage/data_file.h"
+#include "storage/section_caps.h"
 
 namespace {
 
@@ -84,6 +85,10 @@ std::optional<TRoundRecord> TRoundRecord::FromText(const QString& line) {
 bool TRoundRecord::InRange() const {
     return kLevels.Holds(Level) && kStations.Holds(Station) && kKinds.Holds(Kind) &&
            kTechniques.Holds(Technique) && kTimes.Holds(Ms);
+}
+
+TRoundRecords::TRoundRecords() {
+    CapSection(kRecordsSection, kMaxRecords);
 }
 
 void TRoundRecords::Add(const TRoundRecord& record) {

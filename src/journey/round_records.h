@@ -54,6 +54,10 @@ class TRoundRecords {
   public:
     static constexpr int kMaxRecords = 20000;
 
+    // Declares the cap for every data file the program opens from now on, so that a records
+    // section of a million lines is never read whole (see section_caps.h).
+    TRoundRecords();
+
     // The lines kept, records or not.
     int Count() const { return static_cast<int>(lines_.size()); }
     // Line i read as a record; nothing when it is none.

@@ -8,17 +8,7 @@
 #include <vector>
 
 #include "storage/data_file.h"
-
-namespace {
-
-bool IsHeaderOf(const std::string& line, std::string_view name) {
-    if (line.size() != name.size() + 2 || line.front() != '[' || line.back() != ']') return false;
-    return QString::compare(QString::fromUtf8(line.data() + 1, static_cast<qsizetype>(name.size())),
-                            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
-                            Qt::CaseInsensitive) == 0;
-}
-
-}  // namespace
+#include "storage/section_header.h"
 
 QStringList LastLinesOfSection(const TDataFile& file, std::string_view name, int count) {
     QStringList tail;
@@ -28,8 +18,8 @@ QStringList LastLinesOfSection(const TDataFile& file, std::string_view name, int
     std::size_t seen = 0;
     bool inside = false;
     for (const std::string& line : file.Lines()) {
-        if (!line.empty() && line.front() == '[') {
-            inside = IsHeaderOf(line, name);
+        if (StartsSection(line)) {
+            inside = IsSectionHeader(line, name);
         } else if (inside && !line.empty()) {
             if (ring.size() < ringSize) {
                 ring.push_back(&line);

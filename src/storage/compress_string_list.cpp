@@ -14,12 +14,24 @@ namespace {
 // A container records its length in 32 bits: a larger file is no container.
 constexpr std::uint64_t kLargestContainer = std::numeric_limits<std::uint32_t>::max();
 
+void Release(std::vector<std::uint8_t>& bytes) {
+    std::vector<std::uint8_t>().swap(bytes);
+}
+
 }  // namespace
 
 TCompressStringList::TCompressStringList(TStorageReporter& reporter, TFileSystem& files)
     : reporter_(reporter), files_(files) {}
 
 bool TCompressStringList::LoadFromFile(const std::string& FileName) {
+    std::size_t dropped = 0;
+    return LoadFromFile(FileName, {}, dropped);
+}
+
+// Each form of the file is let go as soon as the next is made: the container once decoded, the
+// plain text once split.
+bool TCompressStringList::LoadFromFile(const std::string& FileName, const TSectionCaps& caps,
+                                       std::size_t& dropped) {
     TReadResult file = ReadRegularFile(FileName, kLargestContainer);
     if (file.Status == TReadResult::TStatus::Missing) {
         reporter_.Report(FileName + " がありません");
@@ -29,8 +41,11 @@ bool TCompressStringList::LoadFromFile(const std::string& FileName) {
     try {
         TDeltaCode codec;
         codec.CodeStream() = std::move(file.Bytes);
-        if (!codec.Decode() || text_form::NulBeforeEnd(codec.DataStream())) return false;
-        auto lines = text_form::Decode(codec.DataStream());
+        if (!codec.Decode()) return false;
+        Release(codec.CodeStream());
+        if (text_form::NulBeforeEnd(codec.DataStream())) return false;
+        auto lines = text_form::Decode(codec.DataStream(), caps, &dropped);
+        Release(codec.DataStream());
         if (!lines) return false;
         lines_ = std::move(*lines);
         return true;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "storage/file_system.h"
+#include "storage/section_caps.h"
 #include "storage/storage_reporter.h"
 
 class TCompressStringList {
@@ -29,6 +30,9 @@ class TCompressStringList {
     // a regular file (never opened, so a FIFO cannot block the game). In all these cases the
     // lines stay as they were and the result is false.
     bool LoadFromFile(const std::string& FileName);
+    // The same, keeping only the last lines of the capped sections (see section_caps.h); dropped
+    // tells how many lines were left out.
+    bool LoadFromFile(const std::string& FileName, const TSectionCaps& caps, std::size_t& dropped);
 
     // Writes the lines as a container. 0 on success; 1 for an empty name or a failed encoding;
     // EILSEQ when a line has no CP932 form; otherwise the system's error number. The file is

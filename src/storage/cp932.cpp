@@ -38,6 +38,22 @@ bool Convert(iconv_t handle, std::string_view in, std::string& out) {
     return true;
 }
 
+// Converts the whole input into a fixed buffer, over and over, keeping nothing; false as Convert.
+bool ConvertAway(iconv_t handle, std::string_view in) {
+    iconv(handle, nullptr, nullptr, nullptr, nullptr);
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    char buffer[1 << 16];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        if (iconv(handle, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1))
+            break;
+        if (errno != E2BIG) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 TEncoder::TEncoder() : handle_(Open("CP932", "UTF-8")) {}
@@ -48,6 +64,20 @@ TEncoder::~TEncoder() {
 
 bool TEncoder::Append(std::string_view utf8, std::string& out) {
     return Convert(static_cast<iconv_t>(handle_), utf8, out);
+}
+
+TDecoder::TDecoder() : handle_(Open("UTF-8", "CP932")) {}
+
+TDecoder::~TDecoder() {
+    iconv_close(static_cast<iconv_t>(handle_));
+}
+
+bool TDecoder::Append(std::string_view bytes, std::string& out) {
+    return Convert(static_cast<iconv_t>(handle_), bytes, out);
+}
+
+bool TDecoder::Valid(std::string_view bytes) {
+    return ConvertAway(static_cast<iconv_t>(handle_), bytes);
 }
 
 std::optional<std::string> ToUtf8(std::string_view bytes) {

@@ -24,6 +24,25 @@ class TEncoder {
     void* handle_;
 };
 
+// The UTF-8 form of pieces of CP932 text converted one at a time (the lines of a file), with
+// one converter for all.
+class TDecoder {
+  public:
+    TDecoder();
+    ~TDecoder();
+    TDecoder(const TDecoder&) = delete;
+    TDecoder& operator=(const TDecoder&) = delete;
+
+    // Appends the UTF-8 form of bytes to out; false (out then of no use) when they are not
+    // valid CP932.
+    bool Append(std::string_view bytes, std::string& out);
+    // Whether bytes are valid CP932, converted through a small buffer and not kept.
+    bool Valid(std::string_view bytes);
+
+  private:
+    void* handle_;
+};
+
 // The UTF-8 form of CP932 bytes; nothing when they are not valid CP932.
 std::optional<std::string> ToUtf8(std::string_view bytes);
 

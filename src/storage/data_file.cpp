@@ -3,6 +3,8 @@
 // an absolute path.
 #include "storage/data_file.h"
 
+#include <QByteArrayView>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -12,38 +14,46 @@
 
 #include "storage/data_file_messages.h"
 #include "storage/delta_code.h"
+#include "storage/section_header.h"
 #include "storage/set_aside.h"
 #include "storage/text_form.h"
 
 namespace {
 
-bool IsHeaderOf(const std::string& line, std::string_view name) {
-    if (line.size() != name.size() + 2 || line.front() != '[' || line.back() != ']') return false;
-    return QString::compare(QString::fromUtf8(line.data() + 1, static_cast<qsizetype>(name.size())),
-                            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
-                            Qt::CaseInsensitive) == 0;
-}
-
-bool StartsSection(const std::string& line) {
-    return !line.empty() && line.front() == '[';
+// A SHA-256 of the lines, each with its length: what tells Close whether they changed, without a
+// second copy of them.
+std::vector<std::uint8_t> Digest(const std::vector<std::string>& lines) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const std::string& line : lines) {
+        const std::uint64_t size = line.size();
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(&size), sizeof size));
+        hash.addData(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
+    }
+    const QByteArray result = hash.result();
+    return {result.begin(), result.end()};
 }
 
 }  // namespace
 
 TDataFile::TDataFile(std::string FileName, TStorageReporter& reporter, const TDriveTypes& drives,
-                     TFileSystem& files)
-    : TCompressStringList(reporter, files), fileName_(std::move(FileName)), drives_(drives) {
+                     TFileSystem& files, const TSectionCaps& caps)
+    : TCompressStringList(reporter, files),
+      fileName_(std::move(FileName)),
+      drives_(drives),
+      loadedDigest_(Digest({})) {
     if (fileName_.empty() || !QFile::exists(QString::fromStdString(fileName_))) return;
-    loadedGood_ = LoadFromFile(fileName_);
+    std::size_t dropped = 0;
+    loadedGood_ = LoadFromFile(fileName_, caps, dropped);
     loadFailed_ = !loadedGood_;
     if (loadedGood_) {
-        loadedLines_ = Lines();
+        loadCut_ = dropped > 0;
+        loadedDigest_ = Digest(Lines());
         return;
     }
     for (const std::string& backup : {BackupName(), OlderBackupName()}) {
         if (!QFile::exists(QString::fromStdString(backup))) continue;
         TCompressStringList list(reporter, files);
-        if (list.LoadFromFile(backup)) {
+        if (list.LoadFromFile(backup, caps, dropped)) {
             Lines() = std::move(list.Lines());
             restoredFrom_ = backup;
             return;
@@ -55,7 +65,7 @@ TDataFile::TDataFile(std::string FileName, TStorageReporter& reporter, const TDr
 int TDataFile::FindHeader(std::string_view Name, int from) const {
     const auto& lines = Lines();
     for (std::size_t i = static_cast<std::size_t>(from); i < lines.size(); ++i)
-        if (IsHeaderOf(lines[i], Name)) return static_cast<int>(i);
+        if (IsSectionHeader(lines[i], Name)) return static_cast<int>(i);
     return -1;
 }
 
@@ -186,7 +196,8 @@ int TDataFile::Repair(const std::vector<std::uint8_t>& image) {
 
 int TDataFile::Close() {
     if (!SaveAllowed()) return 0;
-    if (!loadFailed_ && Lines() == loadedLines_) return 0;  // the file holds these lines already
+    // The file holds these lines already.
+    if (!loadFailed_ && !loadCut_ && Digest(Lines()) == loadedDigest_) return 0;
     int error = 0;
     const auto image = Image(fileName_, error);  // a failure here is told already
     if (!image) return error;
@@ -194,6 +205,7 @@ int TDataFile::Close() {
     if (error != 0) return error;
     loadedGood_ = true;
     loadFailed_ = false;
-    loadedLines_ = Lines();
+    loadCut_ = false;
+    loadedDigest_ = Digest(Lines());
     return 0;
 }

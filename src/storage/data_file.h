@@ -11,6 +11,10 @@
 // the last save) and FileName + ".bak2" (an older, different one), and the files set aside as
 // damaged (FileName + ".damaged", numbered when taken). At no moment does the folder hold
 // neither a good data file nor a good backup of it.
+//
+// A section capped at open (see section_caps.h) is read without the body lines before its last
+// ones; the file then differs from what it holds, and Close writes it: the lines left out stay
+// only in the backup.
 #pragma once
 
 #include <QStringList>
@@ -21,15 +25,18 @@
 
 #include "platform/drive_type.h"
 #include "storage/compress_string_list.h"
+#include "storage/section_caps.h"
 
 class TDataFile : public TCompressStringList {
   public:
     // Loads FileName when it exists; a missing file gives an empty list and no message. When
     // FileName exists but cannot be read (damaged, failing its check, or no regular file), the
-    // lines come from the newest backup that can be read.
+    // lines come from the newest backup that can be read. The sections in caps keep only their
+    // last lines.
     explicit TDataFile(std::string FileName, TStorageReporter& reporter = DefaultStorageReporter(),
                        const TDriveTypes& drives = SystemDriveTypes(),
-                       TFileSystem& files = SystemFileSystem());
+                       TFileSystem& files = SystemFileSystem(),
+                       const TSectionCaps& caps = DeclaredSectionCaps());
 
     const std::string& FileName() const { return fileName_; }
     std::string BackupName() const { return fileName_ + ".bak"; }
@@ -49,7 +56,8 @@ class TDataFile : public TCompressStringList {
     void WriteSection(std::string_view Name, const std::vector<std::string>& body);
     void WriteSection(std::string_view Name, const QStringList& body);
 
-    // Saves the file when its drive allows it and its lines differ from those loaded; the file
+    // Saves the file when its drive allows it and its lines differ from those loaded (or lines
+    // were left out of a capped section); the file
     // loaded at creation becomes the backup, and the backup before it the older one when it is
     // a good file with other lines (else the older one is kept). A file that existed but could
     // not be loaded is repaired: a copy of it is kept (FileName + ".damaged", numbered when
@@ -80,7 +88,8 @@ class TDataFile : public TCompressStringList {
     const TDriveTypes& drives_;
     bool loadedGood_ = false;
     bool loadFailed_ = false;
-    std::vector<std::string> loadedLines_;  // as read from FileName, or as last saved
-    std::string restoredFrom_;              // the backup the lines came from
+    bool loadCut_ = false;                    // a capped section lost lines at the load
+    std::vector<std::uint8_t> loadedDigest_;  // of the lines as read from FileName or last saved
+    std::string restoredFrom_;                // the backup the lines came from
     std::vector<std::string> unreadableBackups_;
 };

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/section_caps.h"
+
 namespace text_form {
 
 // Thrown by Encode for a line that has no CP932 form (an emoji, for instance).
@@ -27,6 +29,13 @@ std::vector<std::uint8_t> Encode(const std::vector<std::string>& lines);
 
 // The lines of the text; nothing when the bytes before the first NUL are not CP932.
 std::optional<std::vector<std::string>> Decode(const std::vector<std::uint8_t>& bytes);
+
+// The same without the body lines that the caps leave out (see section_caps.h); dropped, when
+// given, tells how many lines were left out. Those lines are checked as CP932 but never
+// converted or held.
+std::optional<std::vector<std::string>> Decode(const std::vector<std::uint8_t>& bytes,
+                                               const TSectionCaps& caps,
+                                               std::size_t* dropped = nullptr);
 
 // Where Decode stops before the text's end: the offset of the first NUL byte when a byte other
 // than NUL follows it somewhere; nothing when the text has no NUL or ends in NULs alone.

@@ -131,6 +131,26 @@ TEST(RoundRecords, ASectionLongerThanTheCapGivesItsLastLines) {
     EXPECT_EQ(records.ToStrings().back(), QString::fromStdString(body.back()));
 }
 
+// Round records declare their cap for the data file, which then never holds more of the section
+// than they keep: a records section written longer by another tool is cut as it is read.
+TEST(RoundRecords, TheDataFileReadsNoMoreRecordsThanAreKept) {
+    TScratchFolder folder;
+    TRecordingReporter reporter;
+    const std::string path = folder.Path("senkaro.ini");
+    {
+        TDataFile file(path, reporter, SystemDriveTypes(), SystemFileSystem(), {});
+        std::vector<std::string> body;
+        for (int i = 0; i < TRoundRecords::kMaxRecords + 7; ++i)
+            body.push_back("line " + std::to_string(i));
+        file.WriteSection(kRecordsSection, body);
+        ASSERT_EQ(file.Close(), 0);
+    }
+    const TRoundRecords records;
+    const TDataFile file(path, reporter);
+    ASSERT_EQ(file.Lines().size(), 1u + TRoundRecords::kMaxRecords);
+    EXPECT_EQ(file.Lines()[1], "line 7");
+}
+
 TEST(RoundRecords, ALineThatIsNoRecordIsKeptButCountsForNothing) {
     TRoundRecords records;
     records.FromStrings({Round(0, 1, 1, 1, R::Ok, 1).ToText(), QStringLiteral("花子=broken"),
@@ -209,12 +229,11 @@ TEST(RoundStatistics, AxesTickAtNumbersAReaderCanTrust) {
         TAxisTicks ticks;
     };
     const Case cases[] = {
-        {1, 3, true, {1, 3, 1}},          // three rounds: 1, 2, 3, never 1.5
-        {1, 2, true, {1, 2, 1}},
-        {1, 100, true, {0, 100, 20}},     // the last hundred rounds
-        {0, 54, true, {0, 60, 10}},       // stations
-        {0, 10, false, {0, 10, 2}},       // seconds
-        {0, 12.3, false, {0, 12.5, 2.5}}, // 0, 2.5, 5, 7.5, 10, 12.5
+        {1, 3, true, {1, 3, 1}},  // three rounds: 1, 2, 3, never 1.5
+        {1, 2, true, {1, 2, 1}},          {1, 100, true, {0, 100, 20}},  // the last hundred rounds
+        {0, 54, true, {0, 60, 10}},                                      // stations
+        {0, 10, false, {0, 10, 2}},                                      // seconds
+        {0, 12.3, false, {0, 12.5, 2.5}},                                // 0, 2.5, 5, 7.5, 10, 12.5
     };
     for (const Case& c : cases) {
         const TAxisTicks t = NiceTicks(c.low, c.high, c.whole);

@@ -2,6 +2,7 @@
 // the backup, a file that cannot be read being kept rather than overwritten, and saves that
 // fail being told.
 #include "storage/data_file.h"
+#include "storage/section_caps.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -307,6 +308,44 @@ TEST_F(DataFileBackupTest, ClosingWithTheLinesAsLoadedWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(path + ".bak2"));
     EXPECT_EQ(TDataFile(folder.Path("new.ini"), reporter).Close(), 0);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("new.ini"))) << "no lines, no file";
+}
+
+// A section capped at open loses its oldest lines, so the file no longer holds what was read:
+// Close writes the lines kept, every other section whole, and the file as it was becomes the
+// backup. The next open of that file reads it unchanged and writes nothing.
+TEST_F(DataFileBackupTest, ACappedSectionIsCutAtOpenAndWrittenBack) {
+    Lines original{"[userdata]", "a=1", "[records]"};
+    for (int i = 0; i < 10; ++i)
+        original.push_back("r" + std::to_string(i));
+    original.insert(original.end(), {"[other]", "o1"});
+    {
+        TCompressStringList list(reporter);
+        list.Lines() = original;
+        ASSERT_EQ(list.SaveToFile(path), 0);
+    }
+    const TSectionCaps caps{{"records", 3}};
+    const Lines kept{"[userdata]", "a=1", "[records]", "r7", "r8", "r9", "[other]", "o1"};
+    TDataFile file(path, reporter, SystemDriveTypes(), SystemFileSystem(), caps);
+    EXPECT_EQ(file.Lines(), kept);
+    EXPECT_EQ(file.Close(), 0);
+    EXPECT_EQ(Read(path), kept);
+    EXPECT_EQ(Read(path + ".bak"), original);
+    std::filesystem::remove(path + ".bak");
+    EXPECT_EQ(TDataFile(path, reporter, SystemDriveTypes(), SystemFileSystem(), caps).Close(), 0);
+    EXPECT_FALSE(std::filesystem::exists(path + ".bak")) << "a file already cut is not written";
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+// The caps declared for the program are those a data file applies when given none.
+TEST_F(DataFileTest, DeclaredCapsApplyToEveryFileOpened) {
+    {
+        TCompressStringList list(reporter);
+        list.Lines() = {"[declared cap]", "1", "2", "3"};
+        ASSERT_EQ(list.SaveToFile(path), 0);
+    }
+    CapSection("Declared Cap", 5);
+    CapSection("declared cap", 1);
+    EXPECT_EQ(TDataFile(path, reporter).Lines(), (Lines{"[declared cap]", "3"}));
 }
 
 // Two generations: the backup moves on to the older one only when it is a good file with other

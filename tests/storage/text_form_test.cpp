@@ -1,4 +1,5 @@
-// The text form of the lines: line ends, the NUL stop, and CP932 without silent replacement.
+// The text form of the lines: line ends, the NUL stop, CP932 without silent replacement, and the
+// sections that keep only their last lines.
 #include "storage/text_form.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,40 @@ TEST(TextForm, NeverReplacesWhatCp932CannotHold) {
     }
     EXPECT_THROW(text_form::Encode({"\xFF broken UTF-8"}), text_form::TUnencodableLine);
     EXPECT_FALSE(text_form::Decode({'a', 0x81}));  // a lead byte without its trail byte
+}
+
+// Every section of the name counts, whatever the case of its header; the lines before the last
+// ones are left out, empty ones among them, and all other lines are kept whole.
+TEST(TextForm, ACappedSectionKeepsItsLastLines) {
+    const std::string text =
+        "top\r\n[Records]\r\nr1\r\n\r\nr2\r\n[userdata]\r\na=1\r\n[records]\r\nr3\r\n"
+        "\r\nr4\r\n[x\r\nx1\r\n";
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    std::size_t dropped = 99;
+    const auto lines = text_form::Decode(bytes, {{"records", 2}}, &dropped);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (Lines{"top", "[Records]", "[userdata]", "a=1", "[records]", "r3", "", "r4",
+                             "[x", "x1"}));
+    EXPECT_EQ(dropped, 3u);
+    EXPECT_EQ(text_form::Decode(bytes, {{"records", 4}}, &dropped), text_form::Decode(bytes));
+    EXPECT_EQ(dropped, 0u);
+}
+
+// A line left out is still read as CP932: bytes that are none make the text unreadable even
+// there.
+TEST(TextForm, ALineLeftOutMustStillBeCp932) {
+    const std::string text = "[records]\r\nr1 \x81\r\nr2\r\n";
+    EXPECT_FALSE(text_form::Decode({text.begin(), text.end()}, {{"records", 1}}));
+}
+
+TEST(TextForm, TheLineOfAnOffset) {
+    const std::string text = "a\r\nb\rc\nd";
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    EXPECT_EQ(text_form::LineOfOffset(bytes, 0), 1u);
+    EXPECT_EQ(text_form::LineOfOffset(bytes, 2), 1u);  // the LF of a CR LF
+    EXPECT_EQ(text_form::LineOfOffset(bytes, 3), 2u);
+    EXPECT_EQ(text_form::LineOfOffset(bytes, 5), 3u);
+    EXPECT_EQ(text_form::LineOfOffset(bytes, 7), 4u);
 }
 
 }  // namespace
