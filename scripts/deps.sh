@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-ipafont-gothic fonts-ipafont-mincho fonts-kouzan-mouhitsu
-  xvfb xauth xdotool x11-utils imagemagick time faketime
+  xvfb xauth xdotool x11-utils imagemagick time faketime openbox
+  at-spi2-core python3-pyatspi dbus
   dpkg-dev file lintian desktop-file-utils appstream
 )
 

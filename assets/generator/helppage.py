@@ -580,9 +580,13 @@ def build(pictures):
             ("Tab（押したまま）", "印を重ねる", "held: add another digit's marks"),
             ("P", "一時停止・再開", "pause and resume"),
             ("Y", "なぜ？ why（一局のあと）", "after a round: why its answer is forced"),
-            ("← → / Esc", "説明の手順を進む・戻る／閉じる", "in the explanation: step on or back / close"),
+            ("→ / PageDown / Space", "説明の手順を進む", "in the explanation: the next step"),
+            ("← / PageUp", "説明の手順を戻る", "in the explanation: the step before"),
+            ("↓ / ↑", "試行の手順に入る・試行から出る", "in the explanation: open a trial / leave it"),
+            ("Enter / Esc", "説明を閉じて続ける", "close the explanation and go on"),
             ("S", "始める Play", "start a round"),
             ("U", "設定 select", "the player dialog"),
+            ("R", "記録 records", "the current player's records"),
             ("W / E / C / M", "ペン・消しゴム・ペンの色・メモを消す",
              "pen, eraser, pen colour, erase memo"),
             ("F1", "案内 help", "this page"),
@@ -592,9 +596,11 @@ def build(pictures):
         add(f'<tr><td><kbd>{key}</kbd></td><td>{ja}</td><td class="en">{en}</td></tr>')
     add("</table>\n")
     add("<p>盤のマスと駒の山には、読み上げソフト向けの名前があります（「B3: 7 (given)」、"
-        "「D4: empty」、「7, 4 left in the stack」）。"
-        ' <span class="en">Every cell and every stack has a name that screen readers read.'
-        "</span></p>\n")
+        "「D4: empty」、「D1: empty, marks 2 5」、「7, 4 left in the stack」）。"
+        "残り時間は文字と秒数で読め、一分ごとと最後の十秒に知らされます。"
+        ' <span class="en">Every cell and every stack has a name that screen readers read,'
+        " marks included; the time left reads as text and as seconds, and is told at each"
+        " minute and in the last ten seconds.</span></p>\n")
 
     add('<h2 id="data">記録<span class="en">Where your journey is kept</span></h2>\n')
     add("<p>旅人の名前・格・宿・関所・道連れは、ゲームを起動したフォルダーの"

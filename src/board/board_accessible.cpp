@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <QWindow>
+#include <algorithm>
 #include <vector>
 
 #include "board/sudoku.h"
@@ -141,7 +142,14 @@ QString ItemName(const TSudoku& board, int item) {
         return QStringLiteral("%1, %2 left in the stack").arg(digit).arg(left);
     }
     const int value = model.Matrix().ValueAt(item);
-    if (value == 0) return CellName(item) + QStringLiteral(": empty");
+    if (value == 0) {
+        QString name = CellName(item) + QStringLiteral(": empty");
+        const std::vector<int> marks = board.ShownMarks().Digits(item);
+        if (!marks.empty()) name += QStringLiteral(", marks");
+        for (const int d : marks)
+            name += QStringLiteral(" %1").arg(d);
+        return name;
+    }
     const int piece = model.PieceAt(item % 9, item / 9);
     const bool given = piece != TBoard::kNoPiece && model.Pieces(piece).Fixed;
     return QStringLiteral("%1: %2%3").arg(CellName(item)).arg(value).arg(given ? " (given)" : "");
@@ -168,10 +176,35 @@ void InstallFactory() {
 }
 
 void CursorMoved(TSudoku& board) {
-    if (!QAccessible::isActive() || !board.hasFocus()) return;
+    if (!board.hasFocus()) return;
     QAccessibleInterface* boardInterface = QAccessible::queryAccessibleInterface(&board);
     if (!boardInterface) return;
     QAccessibleEvent event(boardInterface->child(board.Cursor().Index()), QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CellsRenamed(TSudoku& board, const std::vector<int>& cells) {
+    if (cells.empty()) return;
+    QAccessibleInterface* boardInterface = QAccessible::queryAccessibleInterface(&board);
+    if (!boardInterface) return;
+    for (const int cell : cells) {
+        QAccessibleEvent event(boardInterface->child(cell), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void MarksShown(TSudoku& board, int d) {
+    int cells = 0;
+    for (int i = 0; i < kCellItems; ++i) {
+        const std::vector<int> marks = board.ShownMarks().Digits(i);
+        cells += std::find(marks.begin(), marks.end(), d) != marks.end() ? 1 : 0;
+    }
+    // Told each time, so the same digit's marks shown twice are told twice.
+    board.setAccessibleDescription(QStringLiteral("%1 の候補 %2 マス marks of %1 in %2 cell%3")
+                                       .arg(d)
+                                       .arg(cells)
+                                       .arg(cells == 1 ? "" : "s"));
+    QAccessibleEvent event(&board, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
 }
 

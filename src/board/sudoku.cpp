@@ -304,6 +304,7 @@ void TSudoku::ClearHintLayer() {
     if (hintLayer_.isNull()) return;
     const int left = 2 * geometry_.CellWidth;
     Wipe(hintLayer_, QRect(left, 0, hintLayer_.width() - left, hintLayer_.height()));
+    board_accessible::CellsRenamed(*this, shownMarks_.Clear());
     update();
 }
 
@@ -313,7 +314,9 @@ void TSudoku::ShowCandidates(int d) {
     QPainter painter(&hintLayer_);
     painter.setFont(LayerFont(font()));
     const QString digit = QString::number(d);
+    std::vector<int> marked;
     for (const TCandidateMark& mark : CandidateMarks(board_.Matrix(), d)) {
+        if (shownMarks_.Add(mark.Cell, d)) marked.push_back(mark.Cell.Col + 9 * mark.Cell.Row);
         // A mark written again covers the earlier one wholly, soft edges included.
         const QPoint origin = geometry_.MarkOrigin(mark.Cell, d);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -323,6 +326,8 @@ void TSudoku::ShowCandidates(int d) {
         WriteAt(painter, origin, digit);
         DrawMarkShape(painter, origin, mark.Colour);
     }
+    board_accessible::CellsRenamed(*this, marked);
+    board_accessible::MarksShown(*this, d);
     update();
 }
 

@@ -27,6 +27,7 @@
 #include "board/board_geometry.h"
 #include "board/cell_cursor.h"
 #include "board/memo_pen.h"
+#include "board/shown_marks.h"
 
 class TBeep;
 class TKeyState;
@@ -101,6 +102,8 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     void ShowCandidates(int d);
     // Status and marks over transparent pixels, as last drawn (null before Start).
     const QImage& HintLayer() const { return hintLayer_; }
+    // The digits the hint layer shows in each cell.
+    const TShownMarks& ShownMarks() const { return shownMarks_; }
 
     // --- Keyboard play ----------------------------------------------------------------------
     // While the board is enabled a frame marks the cursor's cell. Arrow keys, Home and End move
@@ -176,6 +179,7 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     std::array<TNumberPiece*, TBoard::kPieceCount> pieces_{};
     QImage gridLayer_;
     QImage hintLayer_;
+    TShownMarks shownMarks_;
     QCursor penCursor_;
     QCursor eraserCursor_;
     std::unique_ptr<TBeep> systemBeep_;

@@ -11,6 +11,7 @@
 #include "journey/explanation_panel.h"
 #include "journey/game_actions.h"
 #include "journey/game_dialogs.h"
+#include "journey/offer_focus.h"
 #include "journey/route_map.h"
 #include "journey/route_panel.h"
 #include "journey/route_tables.h"
@@ -92,6 +93,7 @@ void TForm1::BuildLayout() {
     journey_ = &journeySide->Journey();
     explanation_ = &journeySide->Explanation();
     explanation_->OnClosed = [this] { Follow(game_->ExplanationDone()); };
+    offerFocus_ = new TOfferFocus(*explanation_, this);
     imBottom_ = new TCheckpointGallery(this, QRect(0, topHeight, kClientWidth, kBottomHeight));
 }
 

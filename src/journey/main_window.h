@@ -22,11 +22,13 @@
 class QLabel;
 class QTimer;
 class TBeep;
+class TCountdownLabel;
 class TCuePlayer;
 class TDialogs;
 class TDocumentOpener;
 class TExplanationPanel;
 class TGameDialogs;
+class TOfferFocus;
 class TSoundPlayer;
 class TSudoku;
 
@@ -59,7 +61,7 @@ class TForm1 final : public QWidget {
     TGameDialogs& Dialogs() { return *dialogs_; }
     TRoutePanel& Journey() { return *journey_; }
     TExplanationPanel& Explanation() { return *explanation_; }
-    QLabel& CountdownLabel() { return *pnNextStep_; }
+    TCountdownLabel& CountdownLabel() { return *pnNextStep_; }
     const QImage& GalleryImage() const { return imBottom_->Image(); }
     int ShownStation() const { return shownStation_; }
     QTimer& CountdownTimer() { return *tmNokavira_; }
@@ -108,10 +110,11 @@ class TForm1 final : public QWidget {
     bool activated_ = false;
     int shownStation_ = 0;
 
-    QLabel* pnNextStep_ = nullptr;
+    TCountdownLabel* pnNextStep_ = nullptr;
     TSudoku* sudoku_ = nullptr;
     TRoutePanel* journey_ = nullptr;
     TExplanationPanel* explanation_ = nullptr;
+    TOfferFocus* offerFocus_ = nullptr;
     TCheckpointGallery* imBottom_ = nullptr;
     TCircleMark* imMaru_ = nullptr;
     QTimer* tmNokavira_ = nullptr;

@@ -8,10 +8,12 @@
 
 #include "board/number_piece.h"
 #include "board/sudoku.h"
+#include "journey/countdown_label.h"
 #include "journey/dialogs.h"
 #include "journey/explanation_panel.h"
 #include "journey/game_dialogs.h"
 #include "journey/main_window.h"
+#include "journey/offer_focus.h"
 #include "journey/route_panel.h"
 #include "journey/sound_cues.h"
 #include "platform/beep.h"
@@ -26,14 +28,15 @@ void TForm1::Follow(const TGameReply& reply) {
     }
     if (reply.CirclePiece != TBoard::kNoPiece)
         imMaru_->LayOver(sudoku_->NumberPiece(reply.CirclePiece));
-    if (reply.Countdown) pnNextStep_->setText(*reply.Countdown);
-    if (reply.Verdict) pnNextStep_->setAccessibleDescription(VerdictText(*reply.Verdict));
+    if (reply.Countdown) pnNextStep_->Show(*reply.Countdown, !reply.RoundStarted);
+    if (reply.Verdict) pnNextStep_->Say(VerdictText(*reply.Verdict));
     if (reply.JourneyChanged) ShowJourney();
     Render();
     if (reply.RoundStarted) {
-        // Keyboard play: the keys go to the board, its cursor on the first empty cell.
-        sudoku_->ResetCursor();
+        // Keyboard play: the keys go to the board, and the cursor's cell (the first empty one)
+        // is told at once as the focused cell.
         sudoku_->setFocus();
+        sudoku_->ResetCursor();
     }
     // The move is judged once the board's change notification has returned.
     if (reply.JudgeLater) QTimer::singleShot(0, this, [this] { Follow(game_->EndRound()); });
@@ -74,6 +77,8 @@ void TForm1::OpenPending() {
                                 game_->AnswerTechnique(),
                                 {VerdictText(judged.Verdict), ProgressText(judged)});
             Render();
+            offerFocus_->Focus(VerdictText(judged.Verdict) + QStringLiteral("　") +
+                               ProgressText(judged));
         }
         const QLabel& level = journey_->LevelLabel();
         const QPoint under(80, level.mapToGlobal(QPoint(0, level.height())).y() + 12);

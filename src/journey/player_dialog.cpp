@@ -78,16 +78,19 @@ TForm2::TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* p
     SpeedButton1->setGeometry(128, 48, 25, 25);
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setIcon(QIcon(assets::ActionIcon(10, 16)));
-    SpeedButton1->setToolTip(QStringLiteral("案内 help"));
+    SpeedButton1->setAccessibleName(QStringLiteral("案内 help"));
+    SpeedButton1->setToolTip(QStringLiteral("案内 help (F1)"));
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { help_.Open(); });
 
     btOK = new QPushButton(QStringLiteral("つづける continue"), this);
     btOK->setGeometry(16, 16, 137, 25);
     btOK->setDefault(true);
+    btOK->setToolTip(QStringLiteral("Enter"));
     connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
 
     btCancel = new QPushButton(QStringLiteral("とじる close"), this);
     btCancel->setGeometry(16, 48, 105, 25);
+    btCancel->setToolTip(QStringLiteral("Esc"));
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     btCangeUser = new QPushButton(QStringLiteral("人を変える change player"), this);
@@ -99,10 +102,18 @@ TForm2::TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* p
     connect(newuser1, &QAction::triggered, this, [this] { newuser1Click(); });
     connect(pmCangeUser, &QMenu::aboutToShow, this, [this] { pmCangeUserPopup(); });
     connect(btCangeUser, &QPushButton::clicked, this, [this] { btCangeUserClick(); });
+    // Tab goes from the main button on; help comes after the buttons that play.
+    setTabOrder(btOK, btCancel);
+    setTabOrder(btCancel, btCangeUser);
+    setTabOrder(btCangeUser, SpeedButton1);
 }
 
 void TForm2::btCangeUserClick() {
-    pmCangeUser->popup(QCursor::pos());
+    // Clicked, the menu opens at the pointer; pressed from the keyboard, under the button.
+    const QPoint pointer = btCangeUser->mapFromGlobal(QCursor::pos());
+    pmCangeUser->popup(btCangeUser->rect().contains(pointer)
+                           ? QCursor::pos()
+                           : btCangeUser->mapToGlobal(QPoint(0, btCangeUser->height())));
 }
 
 void TForm2::PrepareToOpen(const TSenkaroUsers& users, int currentUser) {
@@ -116,6 +127,8 @@ void TForm2::PrepareToOpen(const TSenkaroUsers& users, int currentUser) {
     btOK->setEnabled(chosen);
     btCangeUser->setText(chosen ? QStringLiteral("人を変える change user")
                                 : QStringLiteral("人を選ぶ select user"));
+    // The first key goes to the button that plays on, never to help.
+    (chosen ? btOK : btCangeUser)->setFocus(Qt::OtherFocusReason);
     ShowPlayer(SelectedUser);
 }
 

@@ -4,6 +4,7 @@
 #include <QToolBar>
 
 #include "board/sudoku.h"
+#include "journey/countdown_label.h"
 #include "journey/explanation_panel.h"
 #include "journey/game_actions.h"
 #include "journey/route_panel.h"
@@ -26,7 +27,8 @@ TBoardSide::TBoardSide(TBoard& board, const TGameActions& actions, QWidget* pare
     band->setGeometry(0, 0, width, kBandHeight);
     band->setIconSize(QSize(24, 24));
     band->addWidget(new QLabel(QStringLiteral("            time "), band));
-    pnNextStep_ = new QLabel(QStringLiteral("Best Move"), band);
+    pnNextStep_ = new TCountdownLabel(band);
+    pnNextStep_->setText(QStringLiteral("Best Move"));
     pnNextStep_->setFixedSize(80, 22);
     pnNextStep_->setAlignment(Qt::AlignCenter);
     pnNextStep_->setFont(fonts::PixelFont(fonts::kWindowFace, 16, false));

@@ -9,6 +9,7 @@
 
 class QLabel;
 class TBoard;
+class TCountdownLabel;
 class TExplanationPanel;
 class TRoutePanel;
 class TSudoku;
@@ -21,11 +22,11 @@ class TBoardSide final : public QFrame {
     TBoardSide(TBoard& board, const TGameActions& actions, QWidget* parent, const QRect& geometry);
 
     TSudoku& Board() { return *sudoku_; }
-    QLabel& Countdown() { return *pnNextStep_; }
+    TCountdownLabel& Countdown() { return *pnNextStep_; }
 
   private:
     TSudoku* sudoku_ = nullptr;
-    QLabel* pnNextStep_ = nullptr;
+    TCountdownLabel* pnNextStep_ = nullptr;
 };
 
 class TJourneySide final : public QFrame {

@@ -107,6 +107,41 @@ TEST_F(BoardKeysTest, SpaceOrEnterOnAPieceShowsItsDigitsMarks) {
     EXPECT_EQ(Cursor(), (TCell{3, 5}));
 }
 
+TEST_F(BoardKeysTest, MarkedCellsSayTheirMarksAndTheBoardSaysWhereTheyStand) {
+    Put(5, 3, 4);
+    Put(2, 0, 4);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&board);
+    auto name = [&](int col, int row) {
+        return table->child(col + 9 * row)->text(QAccessible::Name);
+    };
+    auto cellsWith = [&](int d) {
+        int n = 0;
+        for (int i = 0; i < 81; ++i)
+            n += MarkAt({i % 9, i / 9}, d).empty() ? 0 : 1;
+        return n;
+    };
+    board.ResetCursor();
+    for (int i = 0; i < 4; ++i)
+        Key(Qt::Key_Down);
+    Key(Qt::Key_Space);  // on the 2 in A5
+    EXPECT_EQ(name(1, 0), QStringLiteral("B1: empty, marks 2"));
+    EXPECT_EQ(name(0, 0), QStringLiteral("A1: empty")) << "the 2's column";
+    // The board says as many cells as the picture shows marks in.
+    EXPECT_EQ(table->text(QAccessible::Description),
+              QStringLiteral("2 の候補 %1 マス marks of 2 in %1 cells").arg(cellsWith(2)));
+
+    keys.tab = true;  // Tab held: the 5's marks join the 2's, in digit order
+    for (int i = 0; i < 3; ++i)
+        Key(Qt::Key_Right);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(name(1, 0), QStringLiteral("B1: empty, marks 2 5"));
+    keys.tab = false;
+    Key(Qt::Key_Space);  // shown alone, the 5's marks replace the 2's
+    EXPECT_EQ(name(1, 0), QStringLiteral("B1: empty, marks 5"));
+    board.ClearHintLayer();
+    EXPECT_EQ(name(1, 0), QStringLiteral("B1: empty"));
+}
+
 TEST_F(BoardKeysTest, AssistiveTechnologyReadsEveryCellAndStack) {
     Put(7, 1, 2);
     board.Fix();

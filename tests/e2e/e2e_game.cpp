@@ -42,6 +42,7 @@
 #include "board/number_piece.h"
 #include "board/sudoku.h"
 #include "journey/character_dialog.h"
+#include "journey/countdown_label.h"
 #include "journey/dialogs.h"
 #include "journey/explanation_panel.h"
 #include "journey/game_dialogs.h"

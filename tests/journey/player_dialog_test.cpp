@@ -2,9 +2,13 @@
 // it and what it hands back) and how its choice reaches the game.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <deque>
@@ -98,6 +102,35 @@ TEST_F(DialogTest, TheChosenPlayersJourneyIsShownAndHandedBack) {
     EXPECT_EQ(chosen.Selected, 1);
     EXPECT_TRUE(chosen.Added.empty());
     EXPECT_FALSE(dialog.Choice(QDialog::Rejected).Continue);
+}
+
+TEST_F(DialogTest, TheKeysGoToTheMainButtonFirstAndTheMenuOpensAtItsButton) {
+    OpenOn(kTwoPlayers, 0);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    // The first focus is the main button, never help; help is named for a screen reader.
+    EXPECT_EQ(QApplication::focusWidget(), dialog.btOK);
+    EXPECT_EQ(dialog.SpeedButton1->accessibleName(), QStringLiteral("案内 help"));
+    QAccessibleInterface* help = QAccessible::queryAccessibleInterface(dialog.SpeedButton1);
+    EXPECT_EQ(help->text(QAccessible::Name), QStringLiteral("案内 help"));
+
+    // The user menu, opened from the keyboard, pops up under its button.
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.btCangeUser);
+    QCursor::setPos(dialog.mapToGlobal(QPoint(-200, -200)));
+    QTest::keyClick(dialog.btCangeUser, Qt::Key_Space);
+    EXPECT_TRUE(dialog.pmCangeUser->isVisible());
+    EXPECT_EQ(dialog.pmCangeUser->pos(),
+              dialog.btCangeUser->mapToGlobal(QPoint(0, dialog.btCangeUser->height())));
+    dialog.pmCangeUser->close();
+
+    // A first Space on the main button plays on.
+    dialog.btOK->setFocus();
+    QTest::keyClick(dialog.btOK, Qt::Key_Space);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(DialogTest, EachOpeningShowsTheCurrentPlayerAndForgetsTheLast) {

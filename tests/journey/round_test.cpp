@@ -5,7 +5,9 @@
 // answers.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include "board/explanation_overlay.h"
 #include "board/sudoku.h"
 #include "journey/character_dialog.h"
+#include "journey/countdown_label.h"
 #include "journey/explanation_panel.h"
 #include "journey/fake_dialogs.h"
 #include "journey/game_dialogs.h"
@@ -198,6 +201,77 @@ TEST_F(RoundTest, ARightMoveIsJudgedExplainedAndTheNextRoundStartsFromTheDialog)
                         window->Sudoku().NumberPiece(i)->Fixed())
                 << "piece " << i;
     }
+}
+
+TEST_F(RoundTest, AfterAJudgedMoveTheFocusIsOnTheOffersFirstButtonWhichSaysTheVerdict) {
+    Open(0, 8);
+    KeysReady();
+    PlayTheAnswer();
+    TExplanationPanel& panel = window->Explanation();
+    ASSERT_TRUE(panel.Offered());
+    QPushButton& first = panel.CanExplain() ? panel.WhyButton() : panel.ContinueButton();
+    EXPECT_EQ(QApplication::focusWidget(), &first);
+    EXPECT_FALSE(first.text().isEmpty());
+    EXPECT_TRUE(first.accessibleDescription().startsWith("正解 right move"));
+    // The panel keeps its keys: Return continues, as it did with the panel focused.
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(panel.Offered());
+}
+
+TEST_F(RoundTest, ARoundStartedTellsTheCursorsCellAtOnce) {
+    Open(0, 8);
+    keepPlaying = true;
+    KeysReady();
+    PlayTheAnswer();
+    PassOverTheExplanation();
+    StartTheDeferredRound();
+    const TCell cursor = window->Sudoku().Cursor().Cell();
+    const QString name =
+        QStringLiteral("%1%2: empty").arg(QChar('A' + cursor.Col)).arg(cursor.Row + 1);
+    EXPECT_TRUE(window->Sudoku().hasFocus());
+    QAccessibleInterface* focused =
+        QAccessible::queryAccessibleInterface(&window->Sudoku())->focusChild();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->text(QAccessible::Name), name);
+}
+
+TEST_F(RoundTest, TheTimeLeftIsReadAsTextAndSecondsAndToldAtTheMarksOnly) {
+    Open(0, 0);
+    const std::int64_t limit = Round().TimeLimit();
+    ASSERT_GT(limit, 60000);
+    QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(&window->CountdownLabel());
+    ASSERT_NE(clock, nullptr);
+    ASSERT_NE(clock->textInterface(), nullptr);
+    ASSERT_NE(clock->valueInterface(), nullptr);
+    EXPECT_EQ(clock->text(QAccessible::Name), QStringLiteral("残り時間 time left"));
+    TickAfter(2500);
+    const QString caption = CountdownCaption(limit - 2500);
+    QAccessibleTextInterface* text = clock->textInterface();
+    EXPECT_EQ(text->text(0, text->characterCount()), caption);
+    EXPECT_EQ(clock->valueInterface()->currentValue().toInt(), (limit - 2500) / 1000);
+
+    // What is said of the time changes at the marks only.
+    std::vector<QString> said;
+    for (std::int64_t left = limit - 3000; left >= 0; left -= 1000) {
+        TickAfter(left == limit - 3000 ? 500 : 1000);
+        const QString now = window->CountdownLabel().accessibleDescription();
+        if (!now.isEmpty() && (said.empty() || said.back() != now)) said.push_back(now);
+    }
+    std::vector<QString> expected;
+    for (int s = static_cast<int>(limit / 1000) - 3; s > 0; --s)
+        if (const std::optional<QString> mark = TimeLeftAnnouncement(s)) expected.push_back(*mark);
+    expected.push_back(QStringLiteral("時間切れ time is up"));
+    EXPECT_EQ(said, expected);
+    EXPECT_TRUE(expected.front().contains(QStringLiteral(" 分 "))) << "a minute mark first";
+    EXPECT_EQ(expected[expected.size() - 2], QStringLiteral("残り 1 秒 1 second left"));
+}
+
+TEST(CountdownCaption, ReadsBackAsTheSecondsItShows) {
+    for (const std::int64_t ms : {0LL, 999LL, 9000LL, 59999LL, 60000LL, 492000LL, 3599000LL,
+                                  3600000LL, 3723000LL, 36000000LL})
+        EXPECT_EQ(CaptionSeconds(CountdownCaption(ms)), ms / 1000) << ms;
+    for (const char* other : {"Best Move", "", "1:2:3:4", "-5", "8:1x"})
+        EXPECT_EQ(CaptionSeconds(QString::fromLatin1(other)), std::nullopt) << other;
 }
 
 TEST_F(RoundTest, AWrongDigitTypedWithTheKeysBeepsTellsAndShowsTheAnswer) {
