@@ -107,14 +107,22 @@ class TDrawingBuilder {
         for (int box = 0; box < 9; ++box) {
             const int corner = box % 3 * 3 + box / 3 * 27;
             const int corners[4] = {corner, corner + 2, corner + 18, corner + 20};
-            // A corner with nothing drawn in it, else one without small digits, else the top
-            // left one.
+            // A corner with nothing drawn in it, else one without small digits or a ring. A box
+            // marked in every corner is the step's own (named and shaded) and needs no label;
+            // any other takes its top left corner.
             const auto first = [&](auto fits) {
                 const int* found = std::find_if(std::begin(corners), std::end(corners), fits);
                 return found == std::end(corners) ? -1 : *found;
             };
             int chosen = first([&](int cell) { return Free(cell); });
-            if (chosen < 0) chosen = first([&](int cell) { return !SmallDigitsIn(cell); });
+            if (chosen < 0) {
+                chosen = first([&](int cell) {
+                    return !SmallDigitsIn(cell) && !Has(d_.Reasons, cell) &&
+                           !(d_.Circled && d_.Circled->Cell == cell);
+                });
+            }
+            const TUnit unit{TUnitKind::Box, box};
+            if (chosen < 0 && Has(d_.Shaded, unit)) continue;
             d_.BoxLabels.push_back({box, chosen < 0 ? corners[0] : chosen});
         }
     }

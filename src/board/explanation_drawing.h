@@ -66,7 +66,7 @@ struct TExplanationDrawing {
     // The answer's cell, whose piece stands on the board after the round, is drawn empty on
     // every page but the explanation's last (-1: nothing covered).
     int Covered = -1;
-    // One per box.
+    // One per box, in the box's order, but for a shaded box whose every corner is marked.
     std::vector<TBoxLabel> BoxLabels;
 };
 

@@ -274,24 +274,28 @@ class TPictureCheck {
                    "the last page does not ring the answer");
     }
 
-    // Each box named once, in a corner cell, clear of small digits where a corner is.
+    // Each box named once, in a corner cell, clear of small digits where a corner is; only a
+    // box shaded as the step's (so named by its sentence) may go without.
     void CheckBoxLabels() {
-        Expect(d_.BoxLabels.size() == 9, "not every box named");
         const auto marked = [&](int cell) {
             const auto in = [cell](const TCandidate& c) { return c.Cell == cell; };
             return std::any_of(d_.Candidates.begin(), d_.Candidates.end(), in) ||
                    std::any_of(d_.Gone.begin(), d_.Gone.end(), in) ||
                    std::any_of(d_.SupposedCandidates.begin(), d_.SupposedCandidates.end(), in);
         };
-        for (std::size_t i = 0; i < d_.BoxLabels.size(); ++i) {
-            const TBoxLabel& label = d_.BoxLabels[i];
-            const int corner = label.Box % 3 * 3 + label.Box / 3 * 27;
+        for (int box = 0; box < 9; ++box) {
+            const auto label = std::find_if(d_.BoxLabels.begin(), d_.BoxLabels.end(),
+                                            [box](const TBoxLabel& l) { return l.Box == box; });
+            if (label == d_.BoxLabels.end()) {
+                Expect(Has(d_.Shaded, TUnit{TUnitKind::Box, box}), "a box not named");
+                continue;
+            }
+            const int corner = box % 3 * 3 + box / 3 * 27;
             const std::vector<int> corners = {corner, corner + 2, corner + 18, corner + 20};
-            Expect(label.Box == static_cast<int>(i) && Has(corners, label.Cell),
-                   "a box's name outside its corners");
+            Expect(Has(corners, label->Cell), "a box's name outside its corners");
             const bool clearCorner = std::any_of(corners.begin(), corners.end(),
                                                  [&](int cell) { return !marked(cell); });
-            Expect(!clearCorner || !marked(label.Cell), "a box's name over small digits");
+            Expect(!clearCorner || !marked(label->Cell), "a box's name over small digits");
         }
     }
 
