@@ -1,7 +1,7 @@
 # senkaro-logic: inspect on a good line, a blank line and a bad line (one JSON object per
 # position line with every field in its shape, an error object for the bad line, the exit
 # status); explain on answers of three kinds and on positions without one; examples; templates;
-# make with a seed; the command line. Run with -DTOOL=<senkaro-logic>
+# make with a seed, and the seeds it takes; the command line. Run with -DTOOL=<senkaro-logic>
 # -DWORK_DIR=<a folder to write the input to>.
 cmake_minimum_required(VERSION 3.25)
 
@@ -203,6 +203,15 @@ expect_value("${trial}" 70 steps 0 removed 0 0)
 expect_value("${trial}" 3 steps 0 removed 0 1)
 expect_value("${trial}" 4 answer digit)
 
+# A line of 81 characters with a full-width digit is refused by its character.
+string(REPEAT "0" 63 zeros63)
+set(full_width "0000１${zeros63}0000000000000")
+run_tool("${full_width}\n" explain)
+if(NOT out_rc EQUAL 1)
+  fail("explain on a full-width digit: status ${out_rc}, expected 1")
+endif()
+expect_value("${out_lines}" "character 5 is U+FF11, not a digit 0-9" error)
+
 # examples: techniques 1-9 in order, each with its name and one sentence pair per step. Their
 # text holds \u escapes, which the macros above would read as CMake escapes: expect_json here.
 run_tool("" examples)
@@ -280,6 +289,17 @@ if(NOT out_rc EQUAL 0 OR NOT count EQUAL 1)
   fail("make 2: status ${out_rc}, ${count} lines, expected 0 and 1")
 endif()
 expect_value("${out_lines}" 0 level)
+
+# Every seed the message allows is taken, and the message says which are.
+run_tool("" make 1 --seed 18446744073709551615)
+if(NOT out_rc EQUAL 0)
+  fail("make with the largest seed exits with ${out_rc}")
+endif()
+execute_process(COMMAND "${TOOL}" make 1 --seed 18446744073709551616
+  OUTPUT_QUIET ERROR_VARIABLE message RESULT_VARIABLE rc)
+if(NOT rc EQUAL 2 OR NOT message MATCHES "from 0 to 18446744073709551615")
+  fail("make with a seed too large: status ${rc}, '${message}'")
+endif()
 
 # Wrong command lines: status 2.
 foreach(arguments "make" "make;0" "make;7" "make;x" "make;3;0" "make;3;1;2" "make;3;--seed"

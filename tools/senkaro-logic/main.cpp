@@ -95,7 +95,8 @@ void PrintHelp(std::ostream& out) {
            "each\n"
            "  puzzle: the template drawn, the disguised puzzle, its answer (a move) and the level\n"
            "  of the technique that found it (0 when the units' agreement did). The same seed S\n"
-           "  makes the same puzzles; without --seed the clock seeds the generator.\n"
+           "  (a whole number 0-18446744073709551615) makes the same puzzles; without --seed\n"
+           "  the clock seeds the generator.\n"
            "\n"
            "exit status: 0 done, 1 some input line bad, 2 wrong command line\n";
 }
