@@ -4,7 +4,7 @@
 // The search is the board's answer search at matrix level, phase by phase: a basic placement
 // on the position itself; levels 4-6 until a forced move shows; keep off and get out on the
 // position; the trials of level 9 with levels 4-6 between them. The first phase whose move is
-// the answer explains it.
+// the answer explains it. A position that has a dead end already is not explained at all.
 //
 // Cutting down drops each step in turn, last first, and keeps the drop when the rest still
 // holds step by step and still ends in the answer (or, in a trial, in a dead end); passes repeat
@@ -432,8 +432,13 @@ std::optional<std::vector<TStep>> ByTrials(const TMatrix& position, const TMove&
 
 }  // namespace
 
+std::optional<TDeadEnd> DeadEndOf(const TMatrix& position) {
+    return FindDeadEnd(position);
+}
+
 TExplanation Explain(const TMatrix& position, const TMove& answer) {
-    TExplanation explanation{answer, {}};
+    TExplanation explanation{answer, {}, DeadEndOf(position)};
+    if (explanation.Contradiction) return explanation;
     if (auto step = BasicPlacement(position, answer)) {
         explanation.Steps.push_back(std::move(*step));
     } else if (auto steps = ByReservedSeats(position, answer)) {

@@ -1,10 +1,12 @@
 // Every answer the game asks for gets an explanation that keeps the rules, and it explains the
 // very move the board's answer search gives: the puzzles a round makes of every kind, and the
-// positions met while playing random puzzles on answer by answer.
+// positions met while playing random puzzles on answer by answer. Positions with a dead end are
+// not explained but get it named.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "board/board.h"
 #include "logic/explanation.h"
@@ -55,6 +57,48 @@ TEST(ExplanationProperty, MadePuzzlesOfEveryKind) {
     // A puzzle of kind k needs technique k.
     for (int kind = 1; kind <= 6; ++kind)
         EXPECT_EQ(tally.byTechnique[kind], kPuzzles / 6) << "kind " << kind;
+}
+
+// A digit that is not the solution's put into a random empty cell that has it as a candidate;
+// nothing when the cell has no other candidate.
+void PlaceAWrongDigit(testgrid::TGrid& grid, const testgrid::TGrid& solution, TRandom& random) {
+    int i = random.Below(81);
+    while (grid[static_cast<std::size_t>(i)] != 0)
+        i = (i + 1) % 81;
+    std::string error;
+    const TMatrix m = *MatrixFromText(testgrid::ToText(grid), error);
+    std::vector<int> wrong;
+    for (int d = 1; d <= 9; ++d) {
+        if (d != solution[static_cast<std::size_t>(i)] && m.HasCandidate(i % 9, i / 9, d))
+            wrong.push_back(d);
+    }
+    if (!wrong.empty())
+        grid[static_cast<std::size_t>(i)] =
+            wrong[static_cast<std::size_t>(random.Below(static_cast<int>(wrong.size())))];
+}
+
+// Positions cut from full solutions with one to three wrong digits among their givens: those
+// that show a dead end get it named and no steps, the others no dead end.
+TEST(ExplanationProperty, PositionsWithWrongDigitsNameTheirDeadEnd) {
+    TRandom random(909);
+    int deadEnds = 0, others = 0;
+    TBoard board;
+    for (int n = 0; n < 1500; ++n) {
+        const auto solution = testgrid::RandomSolvedGrid(random);
+        auto grid = testgrid::KeepRandomCells(solution, random.Between(22, 60), random);
+        for (int wrong = random.Between(1, 3); wrong > 0; --wrong)
+            PlaceAWrongDigit(grid, solution, random);
+        board.LayOutPuzzle(testgrid::ToText(grid));
+        board.Fix();
+        const TMatrix& position = board.Matrix();
+        const std::optional<TFoundAnswer> found = board.FindAnswer();
+        const TExplanation explanation = Explain(position, found ? found->Move : TMove{});
+        const auto fault = explanation_check::ContradictionFault(position, explanation);
+        EXPECT_FALSE(fault) << *fault << " in " << PositionText(position);
+        ++(explanation.Contradiction ? deadEnds : others);
+    }
+    EXPECT_GT(deadEnds, 100);
+    EXPECT_GT(others, 100);
 }
 
 // Random puzzles played on with their answers. Where the game finds no answer, a digit of the

@@ -82,6 +82,36 @@ TEST(Explanation, KeepsOnlyTheEliminationTheAnswerNeeds) {
     EXPECT_EQ(explanation.Steps[1].Cell, 1);
 }
 
+// A position with a dead end has no answer to explain, whatever move is asked for: its first
+// dead end is named, an empty cell without candidates before a unit without room.
+TEST(Explanation, NamesTheDeadEndOfAPositionInsteadOfExplainingIt) {
+    const std::string zeros(81, '0');
+    auto with = [&](std::string start) { return start + zeros.substr(start.size()); };
+    const struct {
+        std::string position;
+        TMove asked;
+        TDeadEnd end;
+    } cases[] = {
+        // I2 holds the 9 row 1 lacks: I1 has no candidate (and row 1 no room for 9).
+        {with("123456780000000009"), {8, 0, 9}, {8, {}, 0}},
+        // A1-G1 hold 1-7, H5 and I2 a 9: H1 and I1 may take 8, row 1 has no room for 9.
+        {with("123456700000000009000000000000000000000000090"), {7, 0, 8}, {-1, {}, 9}},
+        // A1-A7 hold 1-7 and C7 a 9: A8 and A9 may take 8, column A has no room for 9.
+        {with("100000000200000000300000000400000000500000000600000000709"),
+         {0, 7, 8},
+         {-1, {TUnitKind::Column, 0}, 9}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.position);
+        const TMatrix position = Load(c.position);
+        const TExplanation explanation = Explain(position, c.asked);
+        EXPECT_FALSE(explanation.Explained());
+        EXPECT_EQ(explanation.Contradiction, c.end);
+        EXPECT_EQ(explanation_check::ContradictionFault(position, explanation), std::nullopt);
+    }
+    EXPECT_EQ(Explain(Load(TemplateGroup(4)[0]), {1, 0, 9}).Contradiction, std::nullopt);
+}
+
 TEST(Explanation, LeavesAMoveThatIsNoAnswerUnexplained) {
     const TMatrix position = Load(TemplateGroup(4)[0]);
     EXPECT_FALSE(Explain(position, {1, 0, 8}).Explained());   // not forced

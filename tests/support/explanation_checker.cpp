@@ -393,16 +393,27 @@ std::string Numbered(std::size_t i, const std::string& what) {
     return "step " + std::to_string(i + 1) + ": " + what;
 }
 
-}  // namespace
-
-std::optional<std::string> BrokenRule(const TMatrix& position, const TExplanation& explanation) {
-    const std::vector<TStep>& steps = explanation.Steps;
-    if (steps.empty()) return "no steps";
+TGrid GridOf(const TMatrix& position) {
     TGrid g;
     for (int cell = 0; cell < 81; ++cell) {
         g.digit[cell] = position.ValueAt(cell);
         g.candidates[cell] = static_cast<unsigned>(position.CandidatesAt(cell));
     }
+    return g;
+}
+
+bool AnyCellDeadEnd(const TGrid& g) {
+    for (int cell = 0; cell < 81; ++cell)
+        if (g.digit[cell] == 0 && g.candidates[cell] == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> BrokenRule(const TMatrix& position, const TExplanation& explanation) {
+    const std::vector<TStep>& steps = explanation.Steps;
+    if (steps.empty()) return "no steps";
+    TGrid g = GridOf(position);
     const TGrid start = g;
     const TChecker checker;
     for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -423,6 +434,21 @@ std::optional<std::string> BrokenRule(const TMatrix& position, const TExplanatio
         return Shows(end, explanation.Answer, hardest);
     });
     if (droppable) return Numbered(*droppable, "not needed for the answer");
+    return std::nullopt;
+}
+
+std::optional<std::string> ContradictionFault(const TMatrix& position,
+                                              const TExplanation& explanation) {
+    const TGrid g = GridOf(position);
+    const std::optional<TDeadEnd>& end = explanation.Contradiction;
+    if (!AnyDeadEnd(g)) {
+        if (end) return "a dead end named where there is none";
+        return std::nullopt;
+    }
+    if (!end) return "a dead end left unnamed";
+    if (!explanation.Steps.empty()) return "a position with a dead end explained";
+    if (!DeadEndAt(g, *end)) return "the dead end named is not there";
+    if (!end->IsCell() && AnyCellDeadEnd(g)) return "a unit named before a cell";
     return std::nullopt;
 }
 

@@ -32,4 +32,10 @@ namespace explanation_check {
 // them all.
 std::optional<std::string> BrokenRule(const TMatrix& position, const TExplanation& explanation);
 
+// What is wrong with the explanation's Contradiction: a position with a dead end (an empty cell
+// without candidates, or a unit without room for a digit) has one that is there and no steps,
+// and cell dead ends come first; a position without one has none. Nothing when it is right.
+std::optional<std::string> ContradictionFault(const TMatrix& position,
+                                              const TExplanation& explanation);
+
 }  // namespace explanation_check

@@ -1,8 +1,8 @@
 # senkaro-logic: inspect on a good line, a blank line and a bad line (one JSON object per
 # position line with every field in its shape, an error object for the bad line, the exit
-# status); explain on answers of three kinds and on positions without one; examples; templates;
-# make with a seed, and the seeds it takes; the command line. Run with -DTOOL=<senkaro-logic>
-# -DWORK_DIR=<a folder to write the input to>.
+# status); explain on answers of three kinds, on positions without one and on positions with a
+# dead end; examples; templates; make with a seed, and the seeds it takes; the command line. Run
+# with -DTOOL=<senkaro-logic> -DWORK_DIR=<a folder to write the input to>.
 cmake_minimum_required(VERSION 3.25)
 
 set(kind4 "205670340000000000000000000100000000000000000080000000006000000007000000008000000")
@@ -203,14 +203,39 @@ expect_value("${trial}" 70 steps 0 removed 0 0)
 expect_value("${trial}" 3 steps 0 removed 0 1)
 expect_value("${trial}" 4 answer digit)
 
-# A line of 81 characters with a full-width digit is refused by its character.
+# explain on positions with a dead end: no steps, the dead end named, and status 1. I2 holds the
+# 9 that row 1 lacks, so I1 has no candidate; in the second, A1-G1 hold 1-7 and H5 and I2 the
+# 9s, so row 1 has no room for 9 though H1 and I1 may take 8. A line of 81 characters with a
+# full-width digit is refused by its character.
 string(REPEAT "0" 63 zeros63)
+string(REPEAT "0" 36 zeros36)
+set(no_candidate "123456780000000009${zeros63}")
+set(no_room "123456700000000009000000000000000000000000090${zeros36}")
 set(full_width "0000１${zeros63}0000000000000")
-run_tool("${full_width}\n" explain)
-if(NOT out_rc EQUAL 1)
-  fail("explain on a full-width digit: status ${out_rc}, expected 1")
+run_tool("${no_candidate}\n${no_room}\n${full_width}\n" explain)
+list(LENGTH out_lines count)
+if(NOT out_rc EQUAL 1 OR NOT count EQUAL 3)
+  fail("explain with dead ends: status ${out_rc}, ${count} lines, expected 1 and 3")
 endif()
-expect_value("${out_lines}" "character 5 is U+FF11, not a digit 0-9" error)
+list(GET out_lines 0 dead_cell)
+expect_length("${dead_cell}" 0 steps)
+expect_value("${dead_cell}" 8 contradiction cell)
+list(GET out_lines 1 dead_unit)
+expect_length("${dead_unit}" 0 steps)
+expect_value("${dead_unit}" 0 contradiction unit row)
+expect_value("${dead_unit}" 9 contradiction digit)
+list(GET out_lines 2 wide)
+expect_value("${wide}" "character 5 is U+FF11, not a digit 0-9" error)
+run_tool("${kind4}\n" explain)
+if(NOT out_rc EQUAL 0 OR out_lines MATCHES "contradiction")
+  fail("explain on a good position: status ${out_rc}, ${out_lines}")
+endif()
+# inspect sees the same position as in contradiction, and that is no bad line for it.
+run_tool("${no_candidate}\n" inspect)
+if(NOT out_rc EQUAL 0)
+  fail("inspect on a position with a dead end exits with ${out_rc}")
+endif()
+expect_value("${out_lines}" contradiction state)
 
 # examples: techniques 1-9 in order, each with its name and one sentence pair per step. Their
 # text holds \u escapes, which the macros above would read as CMake escapes: expect_json here.

@@ -71,6 +71,9 @@ void PrintHelp(std::ostream& out) {
            "  {\"position\", \"answer\": a move or null, \"steps\": [step, ...]}: why the board's\n"
            "  answer (as above) is forced, as steps on the position's candidates; every step\n"
            "  but the last removes candidates, the last places the answer; no answer: [].\n"
+           "  A position with a dead end has no answer to explain: \"steps\": [] and\n"
+           "  \"contradiction\" (its first dead end: an empty cell without candidates, else a\n"
+           "  unit without room for a digit, shaped as a trial's), and the line counts as bad.\n"
            "  Cells are indexes col + 9 * row; a unit is {\"row\": y}, {\"col\": x} or\n"
            "  {\"box\": b} (b = bx + 3 * by); \"removed\" is [[cell, digit], ...]. Each step has\n"
            "  \"type\" and \"technique\" (1-9) and, by type:\n"
@@ -98,7 +101,8 @@ void PrintHelp(std::ostream& out) {
            "  (a whole number 0-18446744073709551615) makes the same puzzles; without --seed\n"
            "  the clock seeds the generator.\n"
            "\n"
-           "exit status: 0 done, 1 some input line bad, 2 wrong command line\n";
+           "exit status: 0 done, 1 some input line bad (for explain also: a position with a\n"
+           "  dead end), 2 wrong command line\n";
 }
 
 }  // namespace
