@@ -260,6 +260,8 @@ expect_json(GET "${lock_example}"
   "In box 7 the 1 can only go in B7, B8 or B9, so column B's other cells lose 1." sentences 0 en)
 list(GET out_lines 8 trial_example)
 expect_json(LENGTH "${trial_example}" 3 sentences 0 steps)
+expect_json(GET "${trial_example}"
+  "If 3 were in H8 …, then column C would have no room for 5, so H8 is not 3." sentences 0 en)
 
 # templates: the 46 stored texts in stored order.
 run_tool("" templates)
