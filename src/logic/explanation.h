@@ -101,9 +101,15 @@ struct TStep {
     // dead end they reach.
     std::vector<TStep> Steps;
     TDeadEnd Contradiction;
-    // Eliminations: the candidates removed, each there when the step comes. Empty for
-    // placements and contradictions.
+    // Eliminations: the candidates removed, each there when the step comes; a lock, a naked or
+    // a hidden subset removes every candidate its pattern rules out then. Empty for placements
+    // and contradictions.
     std::vector<TCandidate> Removed;
+    // Eliminations: those of Removed that matter, in the order of Removed: enough by themselves
+    // (with only these removed, the steps after it still hold, inside a trial up to its dead
+    // end), and none of them to spare. Never empty for an elimination; empty for placements
+    // and contradictions.
+    std::vector<TCandidate> Matters;
 
     bool Places() const;
 };

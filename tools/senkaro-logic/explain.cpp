@@ -41,6 +41,7 @@ void WriteCandidates(TJsonWriter& json, const std::vector<TCandidate>& candidate
 
 void WriteRemoved(TJsonWriter& json, const TStep& step) {
     WriteCandidates(json.Key("removed"), step.Removed);
+    WriteCandidates(json.Key("matters"), step.Matters);
 }
 
 // {"cell": i} for an empty cell without candidates, {"unit", "digit"} for a unit without room.
