@@ -72,11 +72,13 @@ class TDrawingBuilder {
         }
     }
 
-    void Strike(const std::vector<TCandidate>& removed) {
+    void Strike(const std::vector<TCandidate>& removed, const std::vector<TCandidate>& matters) {
         for (const TCandidate& c : removed) {
             AddOnce(d_.Candidates, c);
             AddOnce(d_.Struck, c);
         }
+        for (const TCandidate& c : matters)
+            AddOnce(d_.Matters, c);
     }
 
     void ShowDeadEnd(const TMatrix& on, const TDeadEnd& end) {
@@ -100,6 +102,7 @@ class TDrawingBuilder {
         std::erase_if(d_.Gone, inCell);
         std::erase_if(d_.Candidates, inCell);
         std::erase_if(d_.Struck, inCell);
+        std::erase_if(d_.Matters, inCell);
         std::erase_if(d_.Hatched, [cell](int c) { return c == cell; });
     }
 
@@ -270,7 +273,7 @@ TExplanationDrawing DrawingOf(const TExplanationWalk& walk) {
         d.Units = 0;
     } else {
         DrawStep(builder, m, s);
-        builder.Strike(s.Removed);
+        builder.Strike(s.Removed, s.Matters);
         if (s.Places()) {
             d.Circled = TCandidate{s.Cell, s.Digit};
             // Inside a supposition the digit is not on the board.

@@ -40,9 +40,10 @@ struct TExplanationDrawing {
     int Units = 1;
     std::vector<int> Outlined;
     // Candidates drawn small; Struck are drawn crossed out (each is also a candidate drawn): the
-    // step's removals.
+    // step's removals. Of those, Matters are the ones the later steps need, drawn stronger.
     std::vector<TCandidate> Candidates;
     std::vector<TCandidate> Struck;
+    std::vector<TCandidate> Matters;
     // Candidates the step looks at that earlier steps took away: drawn faint and struck.
     std::vector<TCandidate> Gone;
     // Taken away earlier from the ringed cell, which shows its digit alone: not drawn, named

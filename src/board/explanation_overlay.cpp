@@ -231,10 +231,17 @@ void TExplanationOverlay::PaintCandidates(QPainter& painter) const {
         strike(Slot(c), QPen(C::Gone, 1.2));
     }
     for (const TCandidate& c : d.Candidates) {
-        const bool struck = Has(d.Struck, c);
-        painter.setPen(struck ? C::Struck : C::Candidate);
+        if (!Has(d.Struck, c)) {
+            painter.setPen(C::Candidate);
+            painter.drawText(Slot(c), Qt::AlignCenter, QString::number(c.Digit));
+            continue;
+        }
+        // What the later steps need stands out from the rest that goes.
+        const bool matters = Has(d.Matters, c);
+        const QColor ink = matters ? C::Struck : C::StruckSpare;
+        painter.setPen(ink);
         painter.drawText(Slot(c), Qt::AlignCenter, QString::number(c.Digit));
-        if (struck) strike(Slot(c), QPen(C::Struck, 1.6));
+        strike(Slot(c), QPen(ink, matters ? 1.8 : 1.2));
     }
 }
 

@@ -22,6 +22,7 @@ struct TExplanationColours {
     static constexpr QColor KeyCell{0xE0, 0x70, 0x00};
     static constexpr QColor Candidate{0x30, 0x30, 0x90};
     static constexpr QColor Struck{0xD0, 0x10, 0x10};
+    static constexpr QColor StruckSpare{0xE0, 0x74, 0x74};
     static constexpr QColor Supposed{0x40, 0x80, 0xC0};
     static constexpr QColor Arrow{0x20, 0x60, 0xD0};
     static constexpr QColor Ring{0xD0, 0x10, 0x10};

@@ -51,17 +51,19 @@ QString Coloured(QColor colour, const QString& text) {
 QString Legend() {
     using C = TExplanationColours;
     const QString square = QStringLiteral("■");
+    const QString struck = QStringLiteral("<s>6</s>");
     return Coloured(C::Unit, square) + QStringLiteral(" 注目 unit　") +
            Coloured(C::Crossing, square) + QStringLiteral(" 交わる crossing　") +
            Coloured(C::DeadEnd, square) + QStringLiteral(" 行き詰まり dead end<br>") +
            Coloured(C::KeyCell, QStringLiteral("□")) + QStringLiteral(" 鍵のマス key cell　") +
-           Coloured(C::Struck, QStringLiteral("<s>6</s>")) + QStringLiteral(" 消える候補 goes　") +
            Coloured(C::Supposed, QStringLiteral("<i>6</i>")) +
            QStringLiteral(" 仮に置く supposed　") + Coloured(C::Ring, QStringLiteral("◯")) +
-           QStringLiteral(" 置く placed<br>") + Coloured(C::Reason, QStringLiteral("◯")) +
-           QStringLiteral(" 理由の数字 reason　") + Coloured(C::Reason, QStringLiteral("▨")) +
-           QStringLiteral(" 入れないマス shut　") + Coloured(C::Gone, QStringLiteral("<s>6</s>")) +
-           QStringLiteral(" 先に消えた gone earlier");
+           QStringLiteral(" 置く placed<br>") + Coloured(C::Struck, struck) +
+           Coloured(C::StruckSpare, struck) +
+           QStringLiteral(" 消える候補（濃いのは答えに要る） goes (darker: needed)　") +
+           Coloured(C::Gone, struck) + QStringLiteral(" 先に消えた gone earlier<br>") +
+           Coloured(C::Reason, QStringLiteral("◯")) + QStringLiteral(" 理由の数字 reason　") +
+           Coloured(C::Reason, QStringLiteral("▨")) + QStringLiteral(" 入れないマス shut");
 }
 
 QPushButton* Button(QWidget* parent, const QString& text) {

@@ -166,7 +166,7 @@ class TPictureCheck {
         const TStep& s = w_.Current();
         const TMatrix& m = w_.Before();
         CheckSmallDigits(m);
-        CheckStruck(w_.AtDeadEnd() ? std::vector<TCandidate>{} : s.Removed);
+        CheckStruck(w_.AtDeadEnd() ? TStep{} : s);
         CheckCover();
         CheckBoxLabels();
         if (w_.AtDeadEnd()) {
@@ -251,8 +251,10 @@ class TPictureCheck {
         }
     }
 
-    // What the sentence says goes is struck, nothing else.
-    void CheckStruck(std::vector<TCandidate> removed) {
+    // What the sentence says goes is struck, nothing else; what the later steps need of it is
+    // marked.
+    void CheckStruck(const TStep& step) {
+        std::vector<TCandidate> removed = step.Removed;
         std::vector<TCandidate> struck = d_.Struck;
         const auto order = [](const TCandidate& a, const TCandidate& b) {
             return std::pair(a.Cell, a.Digit) < std::pair(b.Cell, b.Digit);
@@ -260,6 +262,12 @@ class TPictureCheck {
         std::sort(removed.begin(), removed.end(), order);
         std::sort(struck.begin(), struck.end(), order);
         Expect(struck == removed, "struck is not what the step removes");
+        std::vector<TCandidate> matters = d_.Matters, needed = step.Matters;
+        std::sort(matters.begin(), matters.end(), order);
+        std::sort(needed.begin(), needed.end(), order);
+        Expect(matters == needed, "what the later steps need is not marked");
+        Expect(std::includes(struck.begin(), struck.end(), matters.begin(), matters.end(), order),
+               "marked as needed but not struck");
         for (const TCandidate& c : struck)
             Expect(Has(d_.Candidates, c), "a struck digit not drawn");
     }
