@@ -60,10 +60,10 @@ QString Legend() {
            QStringLiteral(" 仮に置く supposed　") + Coloured(C::Ring, QStringLiteral("◯")) +
            QStringLiteral(" 置く placed<br>") + Coloured(C::Struck, struck) +
            Coloured(C::StruckSpare, struck) +
-           QStringLiteral(" 消える候補（濃いのは答えに要る） goes (darker: needed)　") +
-           Coloured(C::Gone, struck) + QStringLiteral(" 先に消えた gone earlier<br>") +
+           QStringLiteral(" 消える候補（濃いのは答えに要る） goes (darker: needed)<br>") +
            Coloured(C::Reason, QStringLiteral("◯")) + QStringLiteral(" 理由の数字 reason　") +
-           Coloured(C::Reason, QStringLiteral("▨")) + QStringLiteral(" 入れないマス shut");
+           Coloured(C::Reason, QStringLiteral("▨")) + QStringLiteral(" 入れないマス shut　") +
+           Coloured(C::Gone, struck) + QStringLiteral(" 先に消えた gone earlier");
 }
 
 QPushButton* Button(QWidget* parent, const QString& text) {
