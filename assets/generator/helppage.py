@@ -60,7 +60,8 @@ class Grid:
     """A fragment of the board as an HTML table.
 
     cells: {(col, row): content}; content is an int (a given digit), a str of candidate digits
-    ("47"), or a dict with keys given/cands/struck/answer. Styles per cell: "focus", "shade".
+    ("47"), or a dict with keys given/cands/struck/supposed/answer (supposed: candidates only
+    supposed, drawn slanted in blue). Styles per cell: "focus", "shade".
     """
 
     def __init__(self, cols, rows, col0=0, row0=0):
@@ -70,8 +71,8 @@ class Grid:
     def given(self, col, row, digit):
         self.cells[(col, row)] = {"given": digit}
 
-    def cands(self, col, row, digits, struck=""):
-        self.cells[(col, row)] = {"cands": digits, "struck": struck}
+    def cands(self, col, row, digits, struck="", supposed=""):
+        self.cells[(col, row)] = {"cands": digits, "struck": struck, "supposed": supposed}
 
     def answer(self, col, row, digit):
         self.cells[(col, row)] = {"answer": digit}
@@ -109,6 +110,8 @@ class Grid:
                             ch = str(d)
                             if ch in cell["struck"]:
                                 tds.append(f'<td class="struck">{ch}</td>')
+                            elif ch in cell["supposed"]:
+                                tds.append(f'<td class="supposed">{ch}</td>')
                             elif ch in cell["cands"]:
                                 tds.append(f"<td>{ch}</td>")
                             else:
@@ -207,8 +210,8 @@ def examples():
     g.cands(2, 1, "7")
     g.style(0, 1, "focus")
     g.style(2, 1, "focus")
-    g.cands(4, 1, "7", struck="7")
-    g.cands(7, 1, "7", struck="7")
+    for c in (4, 6, 7, 8):
+        g.cands(c, 1, "7", struck="7")
     g.cands(8, 0, "7")
     g.cands(6, 2, "7")
     g.answer(5, 2, 7)
@@ -262,7 +265,7 @@ def examples():
                " cells keep only these digits."))
     # 7 keep off: placing 3 would leave a box without room for 3.
     g = Grid(9, 3)
-    g.cands(0, 0, "38", struck="3")
+    g.cands(0, 0, "38", supposed="3")
     g.style(0, 0, "focus")
     for c, r in [(3, 0), (4, 1), (7, 0), (6, 1)]:
         g.cands(c, r, "3")
@@ -280,7 +283,7 @@ def examples():
                " candidates of 3 are shown."))
     # 8 get out: placing 3 pushes the 8s out until a box has none.
     g = Grid(9, 3)
-    g.cands(0, 0, "38", struck="3")
+    g.cands(0, 0, "38", supposed="3")
     g.style(0, 0, "focus")
     for c, r in [(2, 1), (6, 1), (7, 1)]:
         g.cands(c, r, "8")
@@ -369,6 +372,8 @@ figure.grid table.pm td { width:10px; height:10px; border:none; font-size:10px;
                           line-height:10px; color:#2d4f9e; }
 figure.grid table.pm td.struck { color:var(--vermilion); text-decoration:line-through;
                                  font-weight:bold; }
+figure.grid table.pm td.supposed { color:#4080c0; font-style:italic; font-weight:bold;
+                                   font-size:13px; }
 .technique { background:var(--pale); border-left:4px solid var(--indigo); padding:6px 16px 10px;
              margin:22px 0; }
 .technique h3 { margin-top:8px; }
@@ -506,10 +511,10 @@ def build(pictures):
 
     add('<h2 id="techniques">九つの手筋<span class="en">The nine techniques</span></h2>\n')
     add("<p>必然の一手はかならず次の手筋のどれかで見つかります。赤丸が答え、黄色は注目するマス、"
-        "小さな青い数字は候補、赤い取り消し線は消える候補です。</p>\n")
+        "小さな青い数字は候補、赤い取り消し線は消える候補、斜めの青い数字は仮に置いてみる候補です。</p>\n")
     add('<p class="en">Every forced move can be found with these techniques. The red circle is'
-        " the answer, yellow marks the cells to look at, small blue digits are candidates and"
-        " struck red digits are candidates that go.</p>\n")
+        " the answer, yellow marks the cells to look at, small blue digits are candidates,"
+        " struck red digits are candidates that go and slanted blue ones are only supposed.</p>\n")
     worked = worked_explanations()
     for k, (name, (figure, text)) in enumerate(zip(TECHNIQUES, examples()), start=1):
         add(f'<section class="technique"><h3>{k}. {html.escape(name)}</h3>'
@@ -547,20 +552,66 @@ def build(pictures):
     add("<h3>なぜ？<span class=\"en\">Why this move</span></h3>\n")
     add("<p>一局が終わるたびに（正解でも不正解でも）、左側に答えと手筋の名前が出ます。"
         "<strong>なぜ？ why</strong>（<kbd>Y</kbd>）を押すと、その答えがなぜ決まるのかを手順ごとに"
-        "盤の上で見せます。黄色は注目する列・ブロック、オレンジの枠は鍵になるマス、小さな数字は候補、"
-        "赤い斜線は消える候補、青い矢印は数字のつながり、斜めの青い数字は仮に置いた数字、"
-        "赤丸は置かれる数字です。試行錯誤の手順は一つにまとめて見せ、<strong>ひらく open</strong>"
+        "盤の上で見せます。試行錯誤の手順は一つにまとめて見せ、<strong>ひらく open</strong>"
         "でその中の手順をたどれます。<strong>とじる close</strong>（<kbd>Esc</kbd>）で閉じると、"
         "いつもの設定の画面になります。<strong>つづける continue</strong> で説明を見ずに進めます。"
         "説明は盤の記録、残り時間、宿場を変えません。"
         ' <span class="en">After every round, right or wrong, the answer and its technique show at'
         " the left. <strong>why</strong> (<kbd>Y</kbd>) shows step by step on the board why the"
-        " answer is forced: yellow shades the unit to look at, orange frames the key cells, small"
-        " digits are candidates, struck red ones go, blue arrows follow a chain, blue slanted"
-        " digits are only supposed and the red ring is the digit placed. A trial is one step;"
-        " <strong>open</strong> walks through its own steps. <strong>close</strong> (Esc) brings"
-        " the player dialog as usual; <strong>continue</strong> skips the explanation. It never"
-        " changes the moves, the time or your station.</span></p>\n")
+        " answer is forced. A trial is one step; <strong>open</strong> walks through its own"
+        " steps. <strong>close</strong> (Esc) brings the player dialog as usual;"
+        " <strong>continue</strong> skips the explanation. It never changes the moves, the time"
+        " or your station.</span></p>\n")
+    marks = [("黄色の網掛け", "yellow shading",
+              "手順が見る行・列・ブロック（一つだけの候補なら、そのマスの行・列・ブロック）",
+              "the unit the step looks at (for a cell's last candidate, its row, column and box)"),
+             ("青の網掛け", "blue shading",
+              "交わる行・列・ブロック：予約席で、ほかのマスから数字が消える所",
+              "the crossing unit: where a reserved seat takes the digit from the other cells"),
+             ("赤の網掛け・赤い枠", "red shading or frame",
+              "行き詰まり：仮に置いた数字の入る場所がなくなった行・列・ブロック、"
+              "または候補がなくなったマス",
+              "the dead end: a unit left without room for a digit, or a cell left without"
+              " candidates, once something is supposed"),
+             ("オレンジの枠", "orange frame", "鍵になるマス", "the key cells"),
+             ("小さな数字", "small digits", "候補", "candidates"),
+             ("赤い斜線の数字", "struck red digits", "この手順で消える候補",
+              "candidates this step takes away"),
+             ("薄い灰色の斜線の数字", "faint grey struck digits", "前の手順ですでに消えた候補",
+              "candidates earlier steps took away"),
+             ("緑の細い丸と線", "thin green rings and lines",
+              "理由の数字：その数字が同じ行・列・ブロックのマスをふさぎます。線の先のふさがれたマスには"
+              "緑の斜線が入ります",
+              "the reasons: a placed digit that shuts the cells of its row, column or box; the"
+              " lines lead to the cells it shuts, which are hatched in green"),
+             ("青い矢印", "blue arrows", "数字のつながり（仮に置いた数字から）",
+              "a chain, from the supposed digit on"),
+             ("斜めの青い数字", "slanted blue digits", "仮に置いた数字（盤にはありません）",
+              "digits only supposed, not on the board"),
+             ("赤丸", "red ring", "置かれる数字。丸の中にはその数字だけが入り、そのマスから前に消えた候補は"
+              "説明の下に書かれます", "the digit placed; it stands alone in its ring, and the"
+              " candidates earlier steps took from its cell are named under the sentences")]
+    add('<table class="data"><tr><th>盤の印 mark</th><th>意味</th><th class="en">meaning</th></tr>')
+    for ja, en, meaning_ja, meaning_en in marks:
+        add(f'<tr><td>{ja}<br><span class="en">{en}</span></td><td>{meaning_ja}</td>'
+            f'<td class="en">{meaning_en}</td></tr>')
+    add("</table>\n")
+    boxes = Grid(3, 3)
+    for n in range(9):
+        boxes.given(n % 3, n // 3, n + 1)
+    add(boxes.html("ブロックの番号（一マスが一つのブロック）。 The boxes' numbers, one square a box."))
+    add("<p>ブロックは左上から右へ、上の段から下の段へ順に数えます：いちばん上の段が左から"
+        "ブロック1・2・3、まん中の段が 4・5・6、いちばん下の段が 7・8・9 です。説明のあいだは、"
+        "盤の各ブロックの隅に「ブロック1 box 1」のように名前が出ます。マスは列の文字（A〜I、左から）"
+        "と行の数字（1〜9、上から）で呼びます（左上が A1）。説明のあいだ、自分で書いたメモと候補の印は"
+        "しまわれ、説明を閉じるとそのまま戻ります。説明の文は読み上げソフトにも伝わります。"
+        ' <span class="en">Boxes are counted from the top left, left to right and then row by'
+        " row: the top band holds boxes 1, 2 and 3, the middle band 4, 5 and 6, the bottom band"
+        " 7, 8 and 9. While an explanation is shown each box carries its name (\u201cブロック1 box"
+        " 1\u201d) in a corner. Cells are named by their column letter (A–I from the left) and"
+        " row number (1–9 from the top), so the top-left cell is A1. Your memo and candidate marks"
+        " are put away while the explanation is shown and come back as they were when it closes."
+        " Screen readers read each step's sentences as they come.</span></p>\n")
     add("<h3>途中でやめる<span class=\"en\">Leaving during a round</span></h3>\n")
     add("<p>始まって１分以内なら、窓を閉じても何も失いません。１分を過ぎると、"
         "閉じる前に「１宿もどされます。よろしいか？」と尋ねられます（関所の宿では戻りません）。"

@@ -334,6 +334,10 @@ void TSudoku::ShowCandidates(int d) {
 // --- The explanation of an answer ---------------------------------------------------------
 
 void TSudoku::ShowExplanation(const TExplanationDrawing& drawing) {
+    // No stroke may go on over the explanation; the memo and the marks wait beneath it.
+    EndMouseWork();
+    explaining_ = true;
+    update();
     if (!overlay_) overlay_ = new TExplanationOverlay(this);
     overlay_->setGeometry(rect());
     overlay_->SetGeometry(geometry_, BackgroundColor());
@@ -344,6 +348,8 @@ void TSudoku::ShowExplanation(const TExplanationDrawing& drawing) {
 
 void TSudoku::HideExplanation() {
     if (overlay_) overlay_->hide();
+    if (!std::exchange(explaining_, false)) return;
+    update();
 }
 
 // --- Painting ------------------------------------------------------------------------------
@@ -369,6 +375,15 @@ void TSudoku::paintEvent(QPaintEvent* event) {
         layer(pen_.SnapshotLayer());
         return;
     }
+    if (explaining_) {
+        // The player's memo and marks are put away while an explanation is shown; the status
+        // stays.
+        layer(gridLayer_);
+        const QRect status = area & QRect(0, 0, 2 * geometry_.CellWidth, geometry_.GridTop);
+        if (!hintLayer_.isNull() && !status.isEmpty())
+            painter.drawImage(status, hintLayer_, status);
+        return;
+    }
     layer(pen_.MemoLayer());
     layer(gridLayer_);
     layer(hintLayer_);
@@ -377,6 +392,8 @@ void TSudoku::paintEvent(QPaintEvent* event) {
 // --- The memo pen's mouse ----------------------------------------------------------------
 
 void TSudoku::mousePressEvent(QMouseEvent* event) {
+    // The memo is put away under an explanation: nothing is written on it unseen.
+    if (explaining_) return;
     pen_.MouseDown(event->buttons(), event->position().toPoint());
 }
 

@@ -5,7 +5,8 @@
 // What the player sees, bottom to top: the board's background (the button-face colour), the memo
 // layer, the grid layer (lines, column letters, row numbers; drawn once by Start), the hint layer
 // (status text, candidate marks) and, only while a pen stroke is drawn, the snapshot layer in
-// place of the three below it; the pieces are child widgets and always lie on top. The pieces
+// place of the three below it; the pieces are child widgets and always lie on top, and an
+// explanation's drawing over them (the memo and the marks put away meanwhile). The pieces
 // take their own mouse (drag with the left button, marks with the right); everywhere else the
 // mouse goes to the memo pen.
 //
@@ -120,6 +121,8 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     // --- The explanation of an answer ------------------------------------------------------
 
     // Drawn over the pieces until hidden; neither touches the model, the memo or the marks.
+    // While it is shown the memo and the candidate marks are put away (the status stays), and
+    // hiding it brings them back as they were.
     void ShowExplanation(const TExplanationDrawing& drawing);
     void HideExplanation();
     // Null before Start.
@@ -198,5 +201,6 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     bool cursorShown_ = false;
     QWidget* cursorFrame_ = nullptr;
     TExplanationOverlay* overlay_ = nullptr;
+    bool explaining_ = false;
     QPoint grab_;
 };

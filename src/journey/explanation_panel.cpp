@@ -4,11 +4,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "board/explanation_drawing.h"
 #include "board/explanation_overlay.h"
 #include "board/sudoku.h"
+#include "journey/explanation_note.h"
 #include "logic/explanation_text.h"
 #include "logic/technique_names.h"
 #include "platform/fonts.h"
@@ -49,14 +51,19 @@ QString Coloured(QColor colour, const QString& text) {
 QString Legend() {
     using C = TExplanationColours;
     const QString square = QStringLiteral("■");
+    const QString struck = QStringLiteral("<s>6</s>");
     return Coloured(C::Unit, square) + QStringLiteral(" 注目 unit　") +
            Coloured(C::Crossing, square) + QStringLiteral(" 交わる crossing　") +
            Coloured(C::DeadEnd, square) + QStringLiteral(" 行き詰まり dead end<br>") +
            Coloured(C::KeyCell, QStringLiteral("□")) + QStringLiteral(" 鍵のマス key cell　") +
-           Coloured(C::Struck, QStringLiteral("<s>6</s>")) + QStringLiteral(" 消える候補 goes　") +
            Coloured(C::Supposed, QStringLiteral("<i>6</i>")) +
            QStringLiteral(" 仮に置く supposed　") + Coloured(C::Ring, QStringLiteral("◯")) +
-           QStringLiteral(" 置く placed");
+           QStringLiteral(" 置く placed<br>") + Coloured(C::Struck, struck) +
+           Coloured(C::StruckSpare, struck) +
+           QStringLiteral(" 消える候補（濃いのは答えに要る） goes (darker: needed)<br>") +
+           Coloured(C::Reason, QStringLiteral("◯")) + QStringLiteral(" 理由の数字 reason　") +
+           Coloured(C::Reason, QStringLiteral("▨")) + QStringLiteral(" 入れないマス shut　") +
+           Coloured(C::Gone, struck) + QStringLiteral(" 先に消えた gone earlier");
 }
 
 QPushButton* Button(QWidget* parent, const QString& text) {
@@ -88,6 +95,7 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
     stepTechnique_ = TextLabel(this, 13, false, QColor(0x60, 0x60, 0x60));
     japanese_ = TextLabel(this, 16, false, Qt::black);
     english_ = TextLabel(this, 14, false, QColor(0x30, 0x30, 0x30));
+    note_ = TextLabel(this, 13, false, QColor(0x60, 0x60, 0x60));
 
     why_ = Button(this, QStringLiteral("なぜ？ why"));
     continue_ = Button(this, QStringLiteral("つづける  continue"));
@@ -131,6 +139,7 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
     layout->addWidget(stepTechnique_);
     layout->addWidget(japanese_);
     layout->addWidget(english_);
+    layout->addWidget(note_);
     layout->addStretch();
     layout->addWidget(legend_);
     layout->addLayout(offerRow);
@@ -205,6 +214,9 @@ QString TExplanationPanel::JapaneseText() const {
 QString TExplanationPanel::EnglishText() const {
     return english_->text();
 }
+QString TExplanationPanel::NoteText() const {
+    return note_->text();
+}
 
 void TExplanationPanel::ShowOffer() {
     const TExplanation& explanation = walk_->Explanation();
@@ -225,6 +237,8 @@ void TExplanationPanel::ShowOffer() {
     for (QLabel* label : {caption_, stepTechnique_, japanese_, english_})
         label->setVisible(!label->text().isEmpty());
     if (offerPlace_.isValid()) setGeometry(offerPlace_);
+    note_->clear();
+    note_->setVisible(false);
     legend_->setVisible(false);
     why_->setVisible(true);
     why_->setEnabled(CanExplain());
@@ -232,6 +246,7 @@ void TExplanationPanel::ShowOffer() {
     for (QPushButton* button : {back_, forward_, open_, leave_, close_})
         button->setVisible(false);
     board_.HideExplanation();
+    Announce();
 }
 
 void TExplanationPanel::ShowStep() {
@@ -268,7 +283,25 @@ void TExplanationPanel::ShowStep() {
     forward_->setEnabled(walk.CanForward());
     open_->setVisible(walk.CanOpen());
     leave_->setVisible(walk.CanLeave());
-    board_.ShowExplanation(DrawingOf(walk));
+    const TExplanationDrawing drawing = DrawingOf(walk);
+    const TExplanationNote note = GoneNote(walk, drawing);
+    note_->setText(note.Empty() ? QString() : note.Japanese + QStringLiteral("\n") + note.English);
+    note_->setVisible(!note.Empty());
+    board_.ShowExplanation(drawing);
+    Announce();
+}
+
+void TExplanationPanel::Announce() {
+    // The panel keeps the focus while it is shown: a screen reader speaks its name as it
+    // changes. A step is read without the title and the answer, which stay the same.
+    QStringList parts;
+    const std::vector<const QLabel*> labels =
+        explaining_ ? std::vector<const QLabel*>{caption_, japanese_, english_, note_}
+                    : std::vector<const QLabel*>{title_, answer_, japanese_, english_};
+    for (const QLabel* label : labels) {
+        if (!label->text().isEmpty()) parts << label->text();
+    }
+    setAccessibleName(parts.join(QStringLiteral(" ")));
 }
 
 void TExplanationPanel::Go(void (TExplanationWalk::*move)()) {

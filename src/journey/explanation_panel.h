@@ -2,7 +2,8 @@
 // explanation over the journey's side of the window: the technique's name, the answer, and
 // the choice between "なぜ？ why" and continuing straight away. Asked why, it walks through the
 // steps, one sentence each in Japanese and English, while the board draws each step; a trial
-// can be opened and closed again. Closing it (or continuing) raises OnClosed, once.
+// can be opened and closed again. Closing it (or continuing) raises OnClosed, once. What it
+// shows is its accessible name, so a screen reader reads each step as it comes.
 //
 // The board's model is never touched: the explanation is drawn over the pieces only.
 #pragma once
@@ -63,6 +64,8 @@ class TExplanationPanel final : public QFrame {
     QString StepCaption() const;
     QString JapaneseText() const;
     QString EnglishText() const;
+    // Under the sentences: the candidates earlier steps took from the ringed cell.
+    QString NoteText() const;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -71,6 +74,8 @@ class TExplanationPanel final : public QFrame {
     void ShowOffer();
     void ShowStep();
     void Go(void (TExplanationWalk::*move)());
+    // The panel's text as its accessible name, which tells a screen reader of the change.
+    void Announce();
 
     TSudoku& board_;
     std::optional<TExplanationWalk> walk_;
@@ -88,6 +93,7 @@ class TExplanationPanel final : public QFrame {
     QLabel* stepTechnique_;
     QLabel* japanese_;
     QLabel* english_;
+    QLabel* note_;
     QLabel* legend_;
     QPushButton* why_;
     QPushButton* continue_;

@@ -101,9 +101,15 @@ struct TStep {
     // dead end they reach.
     std::vector<TStep> Steps;
     TDeadEnd Contradiction;
-    // Eliminations: the candidates removed, each there when the step comes. Empty for
-    // placements and contradictions.
+    // Eliminations: the candidates removed, each there when the step comes; a lock, a naked or
+    // a hidden subset removes every candidate its pattern rules out then. Empty for placements
+    // and contradictions.
     std::vector<TCandidate> Removed;
+    // Eliminations: those of Removed that matter, in the order of Removed: enough by themselves
+    // (with only these removed, the steps after it still hold, inside a trial up to its dead
+    // end), and none of them to spare. Never empty for an elimination; empty for placements
+    // and contradictions.
+    std::vector<TCandidate> Matters;
 
     bool Places() const;
 };
@@ -111,6 +117,9 @@ struct TStep {
 struct TExplanation {
     TMove Answer;
     std::vector<TStep> Steps;  // empty when the answer could not be explained
+    // The position's own dead end (DeadEndOf), when it has one: it has no solution, so there is
+    // no answer to explain and Steps is empty.
+    std::optional<TDeadEnd> Contradiction;
 
     bool Explained() const { return !Steps.empty(); }
     // The highest technique among the steps: the one whose name tells how hard the answer is;
@@ -118,9 +127,15 @@ struct TExplanation {
     int Technique() const;
 };
 
+// The first dead end of the position: an empty cell without candidates (in index order), else
+// a unit without room for a digit (rows, columns, then boxes; the lowest digit). Nothing when
+// there is none.
+std::optional<TDeadEnd> DeadEndOf(const TMatrix& position);
+
 // Explains the answer of the position (its givens placed with SetValue), the move the board's
 // answer search gives for it. Follows that search phase by phase: a move of levels 1-3 on the
 // position itself, levels 4-6 until a forced move shows, keep off and get out, the trials of
 // level 9; the first phase that gives the answer explains it. A move that none of them gives
-// is left unexplained (no steps).
+// is left unexplained (no steps), and so is any move on a position with a dead end, which
+// gets its Contradiction.
 TExplanation Explain(const TMatrix& position, const TMove& answer);

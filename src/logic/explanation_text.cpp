@@ -43,10 +43,11 @@ std::string Unit(TUnit unit, bool japanese) {
     return UnitName(unit, japanese ? TLanguage::Japanese : TLanguage::English);
 }
 
-// "row 6 has no room for 2" / "6行目に 2 の入る場所がなくなります"
+// What a supposition ends in: "row 6 would have no room for 2" / "6行目に 2 の入る場所が
+// なくなります".
 std::string NoRoom(TUnit unit, int digit, bool ja) {
     if (ja) return Unit(unit, kJa) + "に " + Digit(digit) + " の入る場所がなくなります";
-    return Unit(unit, false) + " has no room for " + Digit(digit);
+    return Unit(unit, false) + " would have no room for " + Digit(digit);
 }
 
 std::string LastCell(const TStep& s, bool ja) {
@@ -61,8 +62,12 @@ std::string LastCell(const TStep& s, bool ja) {
 
 std::string LastPlace(const TStep& s, bool ja) {
     const std::string cell = CellName(s.Cell), d = Digit(s.Digit);
-    if (ja) return Unit(s.Unit, kJa) + "の " + d + " は " + cell + " にしか入りません。";
-    return "In " + Unit(s.Unit, false) + " the " + d + " can only go in " + cell + ".";
+    if (ja) {
+        return Unit(s.Unit, kJa) + "の " + d + " は " + cell + " にしか入らないので、" + cell +
+               " は " + d + " です。";
+    }
+    return "In " + Unit(s.Unit, false) + " the " + d + " can only go in " + cell + ", so " + cell +
+           " is " + d + ".";
 }
 
 std::string LastCandidate(const TStep& s, bool ja) {
@@ -141,7 +146,7 @@ std::string Trial(const TStep& s, bool ja) {
         return cell + " が " + a + " だとすると …、" + broken + "。だから " + cell + " は " + a +
                " ではありません。";
     }
-    const std::string broken = end.IsCell() ? CellName(end.Cell) + " has no digit left"
+    const std::string broken = end.IsCell() ? CellName(end.Cell) + " would have no digit left"
                                             : NoRoom(end.Unit, end.Digit, false);
     return "If " + a + " were in " + cell + " …, then " + broken + ", so " + cell + " is not " + a +
            ".";

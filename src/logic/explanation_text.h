@@ -15,6 +15,7 @@ enum class TLanguage { Japanese, English };
 std::string CellName(int cell);
 std::string UnitName(TUnit unit, TLanguage language);
 
-// One sentence per step. A trial is told in its summary form ("If 5 were in D4 …, then row 6 has
-// no room for 2, so D4 is not 5."); its own steps have sentences of their own.
+// One sentence per step; a placement says what it places ("…, so E3 is 1."). A trial is told in
+// its summary form ("If 5 were in D4 …, then row 6 would have no room for 2, so D4 is not 5.");
+// its own steps have sentences of their own.
 std::string StepSentence(const TStep& step, TLanguage language);

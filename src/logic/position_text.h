@@ -9,7 +9,8 @@
 #include "logic/matrix.h"
 
 // The matrix of a position text: a fresh matrix with each given placed in index order. Nothing
-// when the text is not 81 characters "0"-"9"; then `error` says what is wrong.
+// when the text is not 81 characters "0"-"9"; then `error` says what is wrong, counting UTF-8
+// characters (a byte outside any well-formed sequence counts as one).
 std::optional<TMatrix> MatrixFromText(std::string_view text, std::string& error);
 
 // The values of a matrix as a position text.

@@ -199,8 +199,7 @@ bool HiddenHolds(const TStep& step, const TMatrix& m) {
 bool TrialHolds(const TStep& step, const TMatrix& m) {
     if (!IsEmptyCandidate(m, step.Cell, step.Assumed)) return false;
     if (step.Removed != std::vector<TCandidate>{{step.Cell, step.Assumed}}) return false;
-    TMatrix supposed = m;
-    supposed.SetValue(ColOf(step.Cell), RowOf(step.Cell), step.Assumed);
+    TMatrix supposed = Supposed(m, step.Cell, step.Assumed);
     for (const TStep& sub : step.Steps) {
         if (sub.Type == TStepType::Trial || sub.Type == TStepType::Contradiction) return false;
     }
@@ -214,8 +213,7 @@ bool ContradictionHolds(const TStep& step, const TMatrix& m) {
         return false;
     const int w = step.Blocked.Digit;
     if (w != step.Assumed && w != step.Digit) return false;
-    TMatrix supposed = m;
-    supposed.SetValue(ColOf(step.Cell), RowOf(step.Cell), step.Assumed);
+    TMatrix supposed = Supposed(m, step.Cell, step.Assumed);
     for (const TChainLink& link : step.Chain) {
         if (link.Digit != w || !IsUnit(link.Unit) ||
             !IsLastPlace(supposed, UnitIndex(link.Unit), link.Cell, w))
@@ -281,6 +279,12 @@ bool Replay(std::span<const TStep> steps, TMatrix& m) {
         Apply(step, m);
     }
     return true;
+}
+
+TMatrix Supposed(const TMatrix& m, int cell, int digit) {
+    TMatrix supposed = m;
+    supposed.SetValue(ColOf(cell), RowOf(cell), digit);
+    return supposed;
 }
 
 bool DeadEndHolds(const TDeadEnd& end, const TMatrix& m) {

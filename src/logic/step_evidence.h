@@ -27,6 +27,9 @@ void Apply(const TStep& step, TMatrix& m);
 // does not hold (m then stands before it).
 bool Replay(std::span<const TStep> steps, TMatrix& m);
 
+// m with the digit placed in the cell, as a supposition.
+TMatrix Supposed(const TMatrix& m, int cell, int digit);
+
 bool DeadEndHolds(const TDeadEnd& end, const TMatrix& m);
 // The first dead end of m: an empty cell without candidates in index order, else a digit
 // without room in rows, columns, then boxes (digits 1..9 within each unit).

@@ -1,7 +1,9 @@
 // The memo pen on the board: strokes under the grid, seen over it while drawn; the eraser; the
-// cursors. Board 576 x 480, empty: the thin grey grid line of column B runs at x = 156.
+// cursors; the memo and the marks put away under an explanation. Board 576 x 480, empty: the thin
+// grey grid line of column B runs at x = 156.
 #include <QPixmap>
 
+#include "board/explanation_drawing.h"
 #include "board_widget_fixture.h"
 #include "resource_names.h"
 
@@ -99,6 +101,29 @@ TEST_F(BoardWidgetTest, AStrokeEndsWhenTheBoardIsDisabledOrHidden) {
     MoveHeld(board, kTo + QPoint(0, 100));
     board.hide();
     EXPECT_EQ(SeenAt(kOnLine + QPoint(0, 100)), kGridGrey);
+}
+
+TEST_F(BoardWidgetTest, AnExplanationPutsTheMemoAndTheMarksAwayAndGivesThemBackExactly) {
+    Drag(44, CellMiddle(1, 0));
+    const QImage bare = Seen();
+    RightClick(44);  // the 5's marks
+    Press(board, QPoint(110, 60));
+    MoveHeld(board, QPoint(560, 460));
+    Release(board, QPoint(560, 460));
+    const QImage marked = Seen();
+    ASSERT_NE(marked, bare);
+
+    // An empty drawing paints nothing of its own: what shows is the board without the player's
+    // marks and memo, and a stroke tried meanwhile writes nothing.
+    board.ShowExplanation(TExplanationDrawing{});
+    EXPECT_EQ(Seen(), bare);
+    Press(board, kFrom);
+    MoveHeld(board, kTo);
+    Release(board, kTo);
+    EXPECT_EQ(Seen(), bare);
+
+    board.HideExplanation();
+    EXPECT_EQ(Seen(), marked);
 }
 
 TEST_F(BoardWidgetTest, PenModeChoosesTheCursor) {

@@ -1,6 +1,7 @@
 // The explanation panel on its own, beside a board of a worked example as in the window.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QTest>
 
@@ -73,6 +74,28 @@ TEST(ExplanationPanel, ATrialIsOneStepThatOpensOntoItsOwnSteps) {
     QTest::mouseClick(&panel.CloseButton(), Qt::LeftButton);
     EXPECT_TRUE(view.closed);
     EXPECT_FALSE(view.board->ExplanationOverlay()->isVisible());
+}
+
+// A screen reader reads the focused panel's accessible name, and hears when it changes (the
+// name is set with setAccessibleName, which tells the accessibility bus).
+TEST(ExplanationPanel, EachPageIsItsAccessibleName) {
+    TExampleView view(4);  // a lock, then the cell whose 1 the lock took
+    TExplanationPanel& panel = *view.panel;
+    const auto name = [&] {
+        return QAccessible::queryAccessibleInterface(&panel)->text(QAccessible::Name);
+    };
+    EXPECT_TRUE(name().contains(QStringLiteral("The answer is 9 in B1.")));
+    panel.Explain();  // what the window's why action does
+    EXPECT_TRUE(panel.hasFocus());
+    EXPECT_TRUE(name().contains(QStringLiteral("step 1 of 2")));
+    EXPECT_TRUE(name().contains(QStringLiteral("column B's other cells lose 1")));
+    QTest::keyClick(&panel, Qt::Key_Right);
+    EXPECT_TRUE(name().contains(QStringLiteral("B1 can hold nothing but 9.")));
+    // The ring holds the 9 alone: what the lock took from B1 is named instead.
+    EXPECT_EQ(panel.NoteText(), QStringLiteral("先の手順で消えた候補：B1 の 1（手順 1）\n"
+                                               "Gone in earlier steps: 1 from B1 (step 1)"));
+    EXPECT_TRUE(name().contains(QStringLiteral("Gone in earlier steps: 1 from B1 (step 1)")));
+    EXPECT_FALSE(name().contains(QStringLiteral("The answer is")));
 }
 
 // Not a check: with EXPLANATION_SCREENSHOTS=DIR the panel is saved while it explains the

@@ -13,7 +13,9 @@
 #include "logic/explanation.h"
 #include "logic/position_text.h"
 #include "logic/random.h"
+#include "logic/step_cutting.h"
 #include "logic/step_evidence.h"
+#include "logic/step_recorder.h"
 #include "logic/technique_examples.h"
 #include "logic/technique_observer.h"
 #include "logic/templates.h"
@@ -80,6 +82,71 @@ TEST(Explanation, KeepsOnlyTheEliminationTheAnswerNeeds) {
     EXPECT_EQ(lock.Removed, (std::vector<TCandidate>{{1, 1}, {10, 1}, {19, 1}}));
     EXPECT_EQ(explanation.Steps[1].Type, TStepType::LastCandidate);
     EXPECT_EQ(explanation.Steps[1].Cell, 1);
+}
+
+// Positions once explained with a step whose removals fell short of its pattern's, or with a step
+// the answer could do without; each explanation now keeps the rules.
+TEST(Explanation, RemovesAllItsPatternsRuleOutAndLeavesNoStepToSpare) {
+    const struct {
+        const char* position;
+        TMove answer;
+        std::size_t steps;
+        TCandidate removed;  // by the first step
+        std::vector<TCandidate> matters;
+    } cases[] = {
+        // Box 5's D4, E4 and F4 hold only 5, 7 and 8: E6 and F6 lose their 7 too.
+        {"500901702020006300000200000294000030008060007060100000000004000000300000000000003",
+         {3, 4, 4},
+         2,
+         {50, 7},
+         {{39, 5}}},
+        // Column G's 4s are all in box 3 without the lock of box 1 before it.
+        {"108000090000910083902700060001654070005379126070028300800007012040000837207800549",
+         {8, 0, 5},
+         2,
+         {26, 4},
+         {{8, 4}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.position);
+        const TMatrix position = Load(c.position);
+        const TExplanation explanation = Explain(position, c.answer);
+        ASSERT_EQ(explanation.Steps.size(), c.steps);
+        const std::vector<TCandidate>& removed = explanation.Steps[0].Removed;
+        EXPECT_NE(std::find(removed.begin(), removed.end(), c.removed), removed.end());
+        EXPECT_EQ(explanation.Steps[0].Matters, c.matters);
+        EXPECT_EQ(explanation_check::BrokenRule(position, explanation), std::nullopt);
+    }
+}
+
+// A position with a dead end has no answer to explain, whatever move is asked for: its first
+// dead end is named, an empty cell without candidates before a unit without room.
+TEST(Explanation, NamesTheDeadEndOfAPositionInsteadOfExplainingIt) {
+    const std::string zeros(81, '0');
+    auto with = [&](std::string start) { return start + zeros.substr(start.size()); };
+    const struct {
+        std::string position;
+        TMove asked;
+        TDeadEnd end;
+    } cases[] = {
+        // I2 holds the 9 row 1 lacks: I1 has no candidate (and row 1 no room for 9).
+        {with("123456780000000009"), {8, 0, 9}, {8, {}, 0}},
+        // A1-G1 hold 1-7, H5 and I2 a 9: H1 and I1 may take 8, row 1 has no room for 9.
+        {with("123456700000000009000000000000000000000000090"), {7, 0, 8}, {-1, {}, 9}},
+        // A1-A7 hold 1-7 and C7 a 9: A8 and A9 may take 8, column A has no room for 9.
+        {with("100000000200000000300000000400000000500000000600000000709"),
+         {0, 7, 8},
+         {-1, {TUnitKind::Column, 0}, 9}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.position);
+        const TMatrix position = Load(c.position);
+        const TExplanation explanation = Explain(position, c.asked);
+        EXPECT_FALSE(explanation.Explained());
+        EXPECT_EQ(explanation.Contradiction, c.end);
+        EXPECT_EQ(explanation_check::ContradictionFault(position, explanation), std::nullopt);
+    }
+    EXPECT_EQ(Explain(Load(TemplateGroup(4)[0]), {1, 0, 9}).Contradiction, std::nullopt);
 }
 
 TEST(Explanation, LeavesAMoveThatIsNoAnswerUnexplained) {
@@ -246,6 +313,31 @@ TEST(ExplanationChecker, NamesTheRuleEachFaultBreaks) {
         {"a candidate removed that is not there", 4, AlsoRemoving({28, 1}), "not there"},
         {"a candidate removed twice", 4, AlsoRemoving({1, 1}), "twice"},
         {"a removal the lock does not rule out", 4, AlsoRemoving({1, 9}), "does not rule out"},
+        {"a lock that leaves some of what it rules out", 4,
+         [](const TMatrix&, TExplanation& e) { e.Steps[0].Removed.pop_back(); },
+         "step 1: removes less than the lock rules out"},
+        {"a hidden subset that leaves some of what it rules out", 6,
+         [](const TMatrix&, TExplanation& e) { e.Steps[0].Removed.pop_back(); },
+         "step 1: removes less than the subset rules out"},
+        {"nothing marked as mattering", 4,
+         [](const TMatrix&, TExplanation& e) { e.Steps[0].Matters.clear(); },
+         "step 1: nothing it removes matters"},
+        {"a removal marked that does not matter", 4,
+         [](const TMatrix&, TExplanation& e) { e.Steps[0].Matters = e.Steps[0].Removed; },
+         "does not matter"},
+        {"too little marked", 4,
+         [](const TMatrix&, TExplanation& e) {
+             e.Steps[0].Matters = {{10, 1}};
+         },
+         "not enough"},
+        {"a mark on a candidate not removed", 4,
+         [](const TMatrix&, TExplanation& e) {
+             e.Steps[0].Matters.push_back({28, 1});
+         },
+         "is not removed"},
+        {"nothing marked in a trial's step", 9,
+         [](const TMatrix&, TExplanation& e) { e.Steps[0].Steps[1].Matters.clear(); },
+         "step 1: its step 2: nothing it removes matters"},
         {"the lock's cells are not the digit's places", 4,
          [](const TMatrix&, TExplanation& e) { e.Steps[0].Cells.pop_back(); }, "places"},
         {"a wrong technique number", 4,
@@ -311,6 +403,32 @@ TEST(ExplanationChecker, NamesTheRuleEachFaultBreaks) {
         ASSERT_TRUE(rule);
         EXPECT_NE(rule->find(c.rule), std::string::npos) << *rule;
     }
+}
+
+// A lock is its digit and its units: once a step before it is left out, it still holds with the
+// cells its digit then has. Column G's 4s are in box 3 with or without G2's 4, so the lock of
+// box 1 that removes G2's 4 is not needed.
+TEST(ExplanationChecker, TakesALockLeftWithoutTheStepBeforeItWithTheCellsItThenHas) {
+    const TMatrix position =
+        Load("108000090000910083902700060001654070005379126070028300800007012040000837207800549");
+    TExplanation explanation = Explain(position, {8, 0, 5});
+    ASSERT_EQ(explanation.Steps.size(), 2u);
+    TStep box1;
+    box1.Type = TStepType::Locked;
+    box1.Technique = 4;
+    box1.Digit = 4;
+    box1.Unit = {TUnitKind::Box, 0};
+    box1.Other = {TUnitKind::Row, 1};
+    std::vector<TStep>& steps = explanation.Steps;
+    steps.insert(steps.begin(), *step_recording::Reread(position, box1));
+    TMatrix m = position;
+    step_evidence::Apply(steps[0], m);
+    steps[1] = *step_recording::Reread(m, steps[1]);
+    EXPECT_EQ(steps[0].Removed, (std::vector<TCandidate>{{15, 4}}));
+    step_cutting::MarkMatters(position, steps);
+    const auto rule = explanation_check::BrokenRule(position, explanation);
+    ASSERT_TRUE(rule);
+    EXPECT_EQ(*rule, "step 1: not needed for the answer");
 }
 
 }  // namespace

@@ -81,8 +81,9 @@ TEST(ExplanationText, OneSentencePerPatternInBothLanguages) {
         {Placing(TStepType::LastCell, 1, kBox1, "C3", 9),
          "ブロック1で空いているマスは C3 だけなので、C3 に足りない 9 が入ります。",
          "C3 is the only empty cell of box 1, so it takes the missing 9."},
-        {Placing(TStepType::LastPlace, 2, kColumnB, "B7", 4), "B列の 4 は B7 にしか入りません。",
-         "In column B the 4 can only go in B7."},
+        {Placing(TStepType::LastPlace, 2, kColumnB, "B7", 4),
+         "B列の 4 は B7 にしか入らないので、B7 は 4 です。",
+         "In column B the 4 can only go in B7, so B7 is 4."},
         {Placing(TStepType::LastCandidate, 3, kRow3, "E2", 9), "E2 に入る数字は 9 しかありません。",
          "E2 can hold nothing but 9."},
         {Lock(7, kBox1, kRow3, {"B3", "C3"}),
@@ -107,18 +108,19 @@ TEST(ExplanationText, OneSentencePerPatternInBothLanguages) {
          "D4 が 5 だとすると、2 は E5、F7 に入ることになり、6行目に 2 "
          "の入る場所がなくなります。だから D4 "
          "は 2 です。",
-         "If 5 were in D4, 2 would have to go in E5, then F7, and then row 6 has no room for 2; so "
-         "D4 is 2."},
+         "If 5 were in D4, 2 would have to go in E5, then F7, and then row 6 would have no room "
+         "for "
+         "2; so D4 is 2."},
         {Contradiction({}, kRow6, 5, 8),
          "D4 が 5 だとすると、6行目に 5 の入る場所がなくなります。だから D4 は 8 です。",
-         "If 5 were in D4, then row 6 has no room for 5; so D4 is 8."},
+         "If 5 were in D4, then row 6 would have no room for 5; so D4 is 8."},
         {Trial({-1, kRow6, 2}),
          "D4 が 5 だとすると …、6行目に 2 の入る場所がなくなります。だから D4 は 5 "
          "ではありません。",
-         "If 5 were in D4 …, then row 6 has no room for 2, so D4 is not 5."},
+         "If 5 were in D4 …, then row 6 would have no room for 2, so D4 is not 5."},
         {Trial({At("F9"), {}, 0}),
          "D4 が 5 だとすると …、F9 に入る数字がなくなります。だから D4 は 5 ではありません。",
-         "If 5 were in D4 …, then F9 has no digit left, so D4 is not 5."},
+         "If 5 were in D4 …, then F9 would have no digit left, so D4 is not 5."},
     };
     for (const TSentenceCase& c : cases) {
         EXPECT_EQ(StepSentence(c.step, TLanguage::Japanese), c.japanese);

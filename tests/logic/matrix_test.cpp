@@ -202,12 +202,27 @@ TEST(PositionText, ReadsGivensInIndexOrderAndRefusesBadText) {
     EXPECT_EQ(matrix->GetValue(8, 0), 9);
     EXPECT_EQ(matrix->GetValue(0, 8), 9);
 
-    EXPECT_FALSE(MatrixFromText(std::string(80, '0'), error));
-    EXPECT_EQ(error, "expected 81 characters, got 80");
-    EXPECT_FALSE(MatrixFromText(std::string(4, '0') + "x" + std::string(76, '0'), error));
-    EXPECT_EQ(error, "character 5 is 'x', not a digit 0-9");
-    EXPECT_FALSE(MatrixFromText(std::string(80, '0') + "\xE3", error));
-    EXPECT_EQ(error, "character 81 is byte 0xE3, not a digit 0-9");
+    // Characters are counted as UTF-8 reads them ("\xEF\xBC\x91" is the full-width 1), a byte
+    // outside any well-formed sequence as one of its own.
+    const std::string zeros4(4, '0'), zeros76(76, '0'), zeros80(80, '0');
+    const struct {
+        std::string text;
+        const char* error;
+    } bad[] = {
+        {zeros80, "expected 81 characters, got 80"},
+        {zeros80 + "00", "expected 81 characters, got 82"},
+        {zeros80 + "\xEF\xBC\x91\xEF\xBC\x91", "expected 81 characters, got 82"},
+        {zeros4 + "x" + zeros76, "character 5 is 'x', not a digit 0-9"},
+        {zeros4 + "\xEF\xBC\x91" + zeros76, "character 5 is U+FF11, not a digit 0-9"},
+        {zeros4 + "\xF0\x9F\x98\x80" + zeros76, "character 5 is U+1F600, not a digit 0-9"},
+        {zeros80 + "\xE3", "character 81 is byte 0xE3, not a digit 0-9"},
+        {zeros4 + "\xC0\xB1" + zeros76, "expected 81 characters, got 82"},  // an overlong "1"
+        {zeros4 + "\xED\xA0\x80" + zeros76.substr(2), "character 5 is byte 0xED, not a digit 0-9"},
+    };
+    for (const auto& b : bad) {
+        EXPECT_FALSE(MatrixFromText(b.text, error)) << b.error;
+        EXPECT_EQ(error, b.error);
+    }
 }
 
 }  // namespace

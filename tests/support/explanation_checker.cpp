@@ -189,8 +189,24 @@ bool Removes(const TStep& step) {
            step.Type == TStepType::Hidden || step.Type == TStepType::Trial;
 }
 
+// How far a step is taken at its word. As the explanation stands, a lock's cells are the digit's
+// places and a step removes all its pattern rules out. With a step left out, a lock is its digit
+// and its two units (its cells are wherever the digit can go then), and a step may remove less
+// than its pattern now could: what the left-out step removed comes into its range. With some of
+// a step's removals undone, the steps after it are read as they stand but may remove less.
+struct TReading {
+    bool lockCellsFromGrid = false;
+    bool partialRemovals = false;
+};
+
+constexpr TReading kAsItStands{};
+constexpr TReading kWithAStepLeftOut{true, true};
+constexpr TReading kWithRemovalsUndone{false, true};
+
 class TChecker {
   public:
+    explicit TChecker(TReading reading = kAsItStands) : reading_(reading) {}
+
     // Why the step does not hold on g, or "" when it does.
     std::string Fault(const TStep& step, const TGrid& g) const {
         if (step.Technique != TechniqueOf(step)) return "technique number";
@@ -246,17 +262,50 @@ class TChecker {
         return true;
     }
 
-    // Without step i, the steps no longer hold or `ends` no longer accepts where they end.
+    // The first step that the rest can do without: left out, the steps after it still hold
+    // (kWithAStepLeftOut) and `ends` still accepts where they end.
     template <typename Ends>
-    std::optional<std::size_t> Droppable(const std::vector<TStep>& steps, const TGrid& start,
-                                         Ends ends) const {
+    static std::optional<std::size_t> Droppable(const std::vector<TStep>& steps, const TGrid& start,
+                                                Ends ends) {
+        const TChecker leftOut(kWithAStepLeftOut);
         TGrid before = start;
         for (std::size_t i = 0; i < steps.size(); ++i) {
             TGrid rest = before;
-            if (Holds(steps, i + 1, rest) && ends(rest)) return i;
+            if (leftOut.Holds(steps, i + 1, rest) && ends(rest)) return i;
             Play(steps[i], before);
         }
         return std::nullopt;
+    }
+
+    // Step i's "matters" (it stands on `before`): some of its removals, at least one, enough
+    // by themselves: with only these removed there, the steps after it still hold
+    // (kWithRemovalsUndone) and `ends` accepts where they end; and without any one of them not.
+    template <typename Ends>
+    static std::string MattersFault(const std::vector<TStep>& steps, std::size_t i,
+                                    const TGrid& before, Ends ends) {
+        const std::vector<TCandidate>& removed = steps[i].Removed;
+        const std::vector<TCandidate>& matters = steps[i].Matters;
+        if (matters.empty()) return "nothing it removes matters";
+        std::set<std::pair<int, int>> seen;
+        for (const TCandidate& c : matters) {
+            if (std::find(removed.begin(), removed.end(), c) == removed.end())
+                return "a candidate that matters is not removed";
+            if (!seen.insert({c.Cell, c.Digit}).second) return "a candidate matters twice";
+        }
+        const TChecker undone(kWithRemovalsUndone);
+        auto enough = [&](const std::vector<TCandidate>& only) {
+            TGrid g = before;
+            for (const TCandidate& c : only)
+                g.candidates[c.Cell] &= ~BitOf(c.Digit);
+            return undone.Holds(steps, i + 1, g) && ends(g);
+        };
+        if (!enough(matters)) return "what matters is not enough";
+        for (std::size_t k = 0; k < matters.size(); ++k) {
+            std::vector<TCandidate> fewer = matters;
+            fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(k));
+            if (enough(fewer)) return "a candidate that does not matter is marked";
+        }
+        return "";
     }
 
   private:
@@ -279,16 +328,16 @@ class TChecker {
         if (shared != 3) return "the units do not cross";
         if (HasDigit(g, step.Unit, step.Digit)) return "the digit is placed in the unit";
         const auto where = WhereCanGo(g, step.Unit, step.Digit);
-        if (where.empty() || std::set<int>(step.Cells.begin(), step.Cells.end()) != where ||
-            !Ascending(step.Cells, 0, 80))
+        if (where.empty()) return "the digit has no place in the unit";
+        if (!reading_.lockCellsFromGrid &&
+            (std::set<int>(step.Cells.begin(), step.Cells.end()) != where ||
+             !Ascending(step.Cells, 0, 80)))
             return "the cells are not the digit's places";
         for (const int cell : where)
             if (!IsMember(step.Other, cell)) return "a place outside the crossing";
-        for (const TCandidate& c : step.Removed)
-            if (c.Digit != step.Digit || !IsMember(step.Other, c.Cell) ||
-                IsMember(step.Unit, c.Cell))
-                return "removes what the lock does not rule out";
-        return "";
+        return RemovalsFault(step, g, "the lock", [&](int cell, int d) {
+            return d == step.Digit && IsMember(step.Other, cell) && !IsMember(step.Unit, cell);
+        });
     }
 
     std::string NakedFault(const TStep& step, const TGrid& g) const {
@@ -304,13 +353,11 @@ class TChecker {
         for (const int d : step.Digits)
             digits |= BitOf(d);
         if (together != digits) return "the cells hold other digits";
-        for (const TCandidate& c : step.Removed) {
+        return RemovalsFault(step, g, "the subset", [&](int cell, int d) {
             const bool inSubset =
-                std::find(step.Cells.begin(), step.Cells.end(), c.Cell) != step.Cells.end();
-            if (!IsMember(step.Unit, c.Cell) || inSubset || !(digits & BitOf(c.Digit)))
-                return "removes what the subset does not rule out";
-        }
-        return "";
+                std::find(step.Cells.begin(), step.Cells.end(), cell) != step.Cells.end();
+            return IsMember(step.Unit, cell) && !inSubset && (digits & BitOf(d));
+        });
     }
 
     std::string HiddenFault(const TStep& step, const TGrid& g) const {
@@ -325,12 +372,26 @@ class TChecker {
         if (places != std::set<int>(step.Cells.begin(), step.Cells.end()) ||
             places.size() != step.Digits.size())
             return "the digits' places are not the cells";
-        for (const TCandidate& c : step.Removed) {
+        return RemovalsFault(step, g, "the subset", [&](int cell, int d) {
             const bool subsetDigit =
-                std::find(step.Digits.begin(), step.Digits.end(), c.Digit) != step.Digits.end();
-            if (!places.count(c.Cell) || subsetDigit)
-                return "removes what the subset does not rule out";
-        }
+                std::find(step.Digits.begin(), step.Digits.end(), d) != step.Digits.end();
+            return places.count(cell) && !subsetDigit;
+        });
+    }
+
+    // Every removal is one the pattern rules out, and (as the explanation stands) every
+    // candidate of g it rules out is removed.
+    template <typename RulesOut>
+    std::string RemovalsFault(const TStep& step, const TGrid& g, const std::string& pattern,
+                              RulesOut rulesOut) const {
+        for (const TCandidate& c : step.Removed)
+            if (!rulesOut(c.Cell, c.Digit)) return "removes what " + pattern + " does not rule out";
+        if (reading_.partialRemovals) return "";
+        std::size_t ruledOut = 0;
+        for (int cell = 0; cell < 81; ++cell)
+            for (int d = 1; d <= 9; ++d)
+                ruledOut += g.Has(cell, d) && rulesOut(cell, d);
+        if (ruledOut != step.Removed.size()) return "removes less than " + pattern + " rules out";
         return "";
     }
 
@@ -385,12 +446,40 @@ class TChecker {
         if (!DeadEndAt(supposed, step.Contradiction)) return "its dead end is not there";
         if (const auto i = Droppable(step.Steps, start, AnyDeadEnd))
             return "its step " + std::to_string(*i + 1) + " is not needed";
+        TGrid before = start;
+        for (std::size_t i = 0; i < step.Steps.size(); ++i) {
+            const TStep& sub = step.Steps[i];
+            if (Removes(sub)) {
+                const std::string fault = MattersFault(step.Steps, i, before, [&](const TGrid& g) {
+                    return DeadEndAt(g, step.Contradiction);
+                });
+                if (!fault.empty()) return "its step " + std::to_string(i + 1) + ": " + fault;
+            }
+            Play(sub, before);
+        }
         return "";
     }
+
+    TReading reading_;
 };
 
 std::string Numbered(std::size_t i, const std::string& what) {
     return "step " + std::to_string(i + 1) + ": " + what;
+}
+
+TGrid GridOf(const TMatrix& position) {
+    TGrid g;
+    for (int cell = 0; cell < 81; ++cell) {
+        g.digit[cell] = position.ValueAt(cell);
+        g.candidates[cell] = static_cast<unsigned>(position.CandidatesAt(cell));
+    }
+    return g;
+}
+
+bool AnyCellDeadEnd(const TGrid& g) {
+    for (int cell = 0; cell < 81; ++cell)
+        if (g.digit[cell] == 0 && g.candidates[cell] == 0) return true;
+    return false;
 }
 
 }  // namespace
@@ -398,14 +487,12 @@ std::string Numbered(std::size_t i, const std::string& what) {
 std::optional<std::string> BrokenRule(const TMatrix& position, const TExplanation& explanation) {
     const std::vector<TStep>& steps = explanation.Steps;
     if (steps.empty()) return "no steps";
-    TGrid g;
-    for (int cell = 0; cell < 81; ++cell) {
-        g.digit[cell] = position.ValueAt(cell);
-        g.candidates[cell] = static_cast<unsigned>(position.CandidatesAt(cell));
-    }
+    TGrid g = GridOf(position);
     const TGrid start = g;
     const TChecker checker;
+    std::vector<TGrid> before;
     for (std::size_t i = 0; i < steps.size(); ++i) {
+        before.push_back(g);
         const TStep& step = steps[i];
         const bool last = i + 1 == steps.size();
         if (!last && !Removes(step)) return Numbered(i, "only the last step places a digit");
@@ -419,10 +506,30 @@ std::optional<std::string> BrokenRule(const TMatrix& position, const TExplanatio
         return "the last step places another move than the answer";
     const std::vector<TStep> eliminations(steps.begin(), steps.end() - 1);
     const int hardest = TechniqueOf(last);
-    const auto droppable = checker.Droppable(eliminations, start, [&](const TGrid& end) {
+    const auto droppable = TChecker::Droppable(eliminations, start, [&](const TGrid& end) {
         return Shows(end, explanation.Answer, hardest);
     });
     if (droppable) return Numbered(*droppable, "not needed for the answer");
+    for (std::size_t i = 0; i + 1 < steps.size(); ++i) {
+        const std::string fault =
+            TChecker::MattersFault(steps, i, before[i], [](const TGrid&) { return true; });
+        if (!fault.empty()) return Numbered(i, fault);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ContradictionFault(const TMatrix& position,
+                                              const TExplanation& explanation) {
+    const TGrid g = GridOf(position);
+    const std::optional<TDeadEnd>& end = explanation.Contradiction;
+    if (!AnyDeadEnd(g)) {
+        if (end) return "a dead end named where there is none";
+        return std::nullopt;
+    }
+    if (!end) return "a dead end left unnamed";
+    if (!explanation.Steps.empty()) return "a position with a dead end explained";
+    if (!DeadEndAt(g, *end)) return "the dead end named is not there";
+    if (!end->IsCell() && AnyCellDeadEnd(g)) return "a unit named before a cell";
     return std::nullopt;
 }
 

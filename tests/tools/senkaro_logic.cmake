@@ -1,8 +1,8 @@
 # senkaro-logic: inspect on a good line, a blank line and a bad line (one JSON object per
 # position line with every field in its shape, an error object for the bad line, the exit
-# status); explain on answers of three kinds and on positions without one; examples; templates;
-# make with a seed; the command line. Run with -DTOOL=<senkaro-logic>
-# -DWORK_DIR=<a folder to write the input to>.
+# status); explain on answers of three kinds, on positions without one and on positions with a
+# dead end; examples; templates; make with a seed, and the seeds it takes; the command line. Run
+# with -DTOOL=<senkaro-logic> -DWORK_DIR=<a folder to write the input to>.
 cmake_minimum_required(VERSION 3.25)
 
 set(kind4 "205670340000000000000000000100000000000000000080000000006000000007000000008000000")
@@ -155,6 +155,10 @@ expect_value("${locked}" 1 steps 0 other col)
 expect_length("${locked}" 3 steps 0 removed)
 expect_value("${locked}" 19 steps 0 removed 2 0)
 expect_value("${locked}" 1 steps 0 removed 2 1)
+# Of the lock's removals only B1's 1 matters for the 9 there.
+expect_length("${locked}" 1 steps 0 matters)
+expect_value("${locked}" 1 steps 0 matters 0 0)
+expect_value("${locked}" 1 steps 0 matters 0 1)
 expect_value("${locked}" last_candidate steps 1 type)
 expect_value("${locked}" 3 steps 1 technique)
 expect_value("${locked}" 1 steps 1 cell)
@@ -190,18 +194,60 @@ expect_value("${trial}" 9 steps 0 technique)
 expect_value("${trial}" 70 steps 0 cell)
 expect_value("${trial}" 3 steps 0 assumed)
 expect_length("${trial}" 3 steps 0 steps)
+# Inside the trial a pattern of one cell is the placement it amounts to.
+expect_value("${trial}" last_place steps 0 steps 0 type)
+expect_value("${trial}" 2 steps 0 steps 0 unit box)
+expect_value("${trial}" 17 steps 0 steps 0 cell)
+expect_value("${trial}" 3 steps 0 steps 0 digit)
 expect_value("${trial}" naked steps 0 steps 1 type)
 expect_value("${trial}" 0 steps 0 steps 1 unit box)
 expect_length("${trial}" 2 steps 0 steps 1 cells)
 expect_length("${trial}" 2 steps 0 steps 1 digits)
-expect_value("${trial}" hidden steps 0 steps 2 type)
-expect_value("${trial}" 3 steps 0 steps 2 digits 0)
-expect_value("${trial}" 74 steps 0 steps 2 cells 0)
+expect_length("${trial}" 5 steps 0 steps 1 removed)
+expect_type("${trial}" ARRAY steps 0 steps 1 matters)
+expect_value("${trial}" last_place steps 0 steps 2 type)
+expect_value("${trial}" 3 steps 0 steps 2 digit)
+expect_value("${trial}" 74 steps 0 steps 2 cell)
 expect_value("${trial}" 2 steps 0 contradiction unit col)
 expect_value("${trial}" 5 steps 0 contradiction digit)
 expect_value("${trial}" 70 steps 0 removed 0 0)
 expect_value("${trial}" 3 steps 0 removed 0 1)
+expect_value("${trial}" 3 steps 0 matters 0 1)
 expect_value("${trial}" 4 answer digit)
+
+# explain on positions with a dead end: no steps, the dead end named, and status 1. I2 holds the
+# 9 that row 1 lacks, so I1 has no candidate; in the second, A1-G1 hold 1-7 and H5 and I2 the
+# 9s, so row 1 has no room for 9 though H1 and I1 may take 8. A line of 81 characters with a
+# full-width digit is refused by its character.
+string(REPEAT "0" 63 zeros63)
+string(REPEAT "0" 36 zeros36)
+set(no_candidate "123456780000000009${zeros63}")
+set(no_room "123456700000000009000000000000000000000000090${zeros36}")
+set(full_width "0000１${zeros63}0000000000000")
+run_tool("${no_candidate}\n${no_room}\n${full_width}\n" explain)
+list(LENGTH out_lines count)
+if(NOT out_rc EQUAL 1 OR NOT count EQUAL 3)
+  fail("explain with dead ends: status ${out_rc}, ${count} lines, expected 1 and 3")
+endif()
+list(GET out_lines 0 dead_cell)
+expect_length("${dead_cell}" 0 steps)
+expect_value("${dead_cell}" 8 contradiction cell)
+list(GET out_lines 1 dead_unit)
+expect_length("${dead_unit}" 0 steps)
+expect_value("${dead_unit}" 0 contradiction unit row)
+expect_value("${dead_unit}" 9 contradiction digit)
+list(GET out_lines 2 wide)
+expect_value("${wide}" "character 5 is U+FF11, not a digit 0-9" error)
+run_tool("${kind4}\n" explain)
+if(NOT out_rc EQUAL 0 OR out_lines MATCHES "contradiction")
+  fail("explain on a good position: status ${out_rc}, ${out_lines}")
+endif()
+# inspect sees the same position as in contradiction, and that is no bad line for it.
+run_tool("${no_candidate}\n" inspect)
+if(NOT out_rc EQUAL 0)
+  fail("inspect on a position with a dead end exits with ${out_rc}")
+endif()
+expect_value("${out_lines}" contradiction state)
 
 # examples: techniques 1-9 in order, each with its name and one sentence pair per step. Their
 # text holds \u escapes, which the macros above would read as CMake escapes: expect_json here.
@@ -226,6 +272,10 @@ expect_json(GET "${lock_example}"
   "In box 7 the 1 can only go in B7, B8 or B9, so column B's other cells lose 1." sentences 0 en)
 list(GET out_lines 8 trial_example)
 expect_json(LENGTH "${trial_example}" 3 sentences 0 steps)
+expect_json(GET "${trial_example}"
+  "If 3 were in H8 …, then column C would have no room for 5, so H8 is not 3." sentences 0 en)
+expect_json(GET "${trial_example}" "In box 3 the 3 can only go in I2, so I2 is 3."
+  sentences 0 steps 0 en)
 
 # templates: the 46 stored texts in stored order.
 run_tool("" templates)
@@ -280,6 +330,17 @@ if(NOT out_rc EQUAL 0 OR NOT count EQUAL 1)
   fail("make 2: status ${out_rc}, ${count} lines, expected 0 and 1")
 endif()
 expect_value("${out_lines}" 0 level)
+
+# Every seed the message allows is taken, and the message says which are.
+run_tool("" make 1 --seed 18446744073709551615)
+if(NOT out_rc EQUAL 0)
+  fail("make with the largest seed exits with ${out_rc}")
+endif()
+execute_process(COMMAND "${TOOL}" make 1 --seed 18446744073709551616
+  OUTPUT_QUIET ERROR_VARIABLE message RESULT_VARIABLE rc)
+if(NOT rc EQUAL 2 OR NOT message MATCHES "from 0 to 18446744073709551615")
+  fail("make with a seed too large: status ${rc}, '${message}'")
+endif()
 
 # Wrong command lines: status 2.
 foreach(arguments "make" "make;0" "make;7" "make;x" "make;3;0" "make;3;1;2" "make;3;--seed"

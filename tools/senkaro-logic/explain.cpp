@@ -32,11 +32,28 @@ void WriteInts(TJsonWriter& json, const std::vector<int>& values) {
     json.EndArray();
 }
 
-void WriteRemoved(TJsonWriter& json, const std::vector<TCandidate>& removed) {
-    json.Key("removed").BeginArray();
-    for (const TCandidate& c : removed)
+void WriteCandidates(TJsonWriter& json, const std::vector<TCandidate>& candidates) {
+    json.BeginArray();
+    for (const TCandidate& c : candidates)
         json.BeginArray().Int(c.Cell).Int(c.Digit).EndArray();
     json.EndArray();
+}
+
+void WriteRemoved(TJsonWriter& json, const TStep& step) {
+    WriteCandidates(json.Key("removed"), step.Removed);
+    WriteCandidates(json.Key("matters"), step.Matters);
+}
+
+// {"cell": i} for an empty cell without candidates, {"unit", "digit"} for a unit without room.
+void WriteDeadEnd(TJsonWriter& json, const TDeadEnd& end) {
+    json.BeginObject();
+    if (end.IsCell()) {
+        json.Key("cell").Int(end.Cell);
+    } else {
+        WriteUnit(json.Key("unit"), end.Unit);
+        json.Key("digit").Int(end.Digit);
+    }
+    json.EndObject();
 }
 
 void WriteSteps(TJsonWriter& json, const std::vector<TStep>& steps);
@@ -75,33 +92,26 @@ void WriteStep(TJsonWriter& json, const TStep& step) {
             json.Key("digit").Int(step.Digit);
             WriteUnit(json.Key("unit"), step.Unit);
             WriteUnit(json.Key("other"), step.Other);
-            WriteRemoved(json, step.Removed);
+            WriteRemoved(json, step);
             break;
         case TStepType::Naked:
             WriteUnit(json.Key("unit"), step.Unit);
             WriteInts(json.Key("cells"), step.Cells);
             WriteInts(json.Key("digits"), step.Digits);
-            WriteRemoved(json, step.Removed);
+            WriteRemoved(json, step);
             break;
         case TStepType::Hidden:
             WriteUnit(json.Key("unit"), step.Unit);
             WriteInts(json.Key("digits"), step.Digits);
             WriteInts(json.Key("cells"), step.Cells);
-            WriteRemoved(json, step.Removed);
+            WriteRemoved(json, step);
             break;
         case TStepType::Trial:
             json.Key("cell").Int(step.Cell);
             json.Key("assumed").Int(step.Assumed);
             WriteSteps(json.Key("steps"), step.Steps);
-            json.Key("contradiction").BeginObject();
-            if (step.Contradiction.IsCell()) {
-                json.Key("cell").Int(step.Contradiction.Cell);
-            } else {
-                WriteUnit(json.Key("unit"), step.Contradiction.Unit);
-                json.Key("digit").Int(step.Contradiction.Digit);
-            }
-            json.EndObject();
-            WriteRemoved(json, step.Removed);
+            WriteDeadEnd(json.Key("contradiction"), step.Contradiction);
+            WriteRemoved(json, step);
             break;
     }
     json.EndObject();
@@ -119,8 +129,10 @@ std::optional<TMove> AnswerOf(const std::optional<TExplanation>& explanation) {
     return explanation->Answer;
 }
 
-// A position that breaks the rule cannot stand on the board: no answer.
-void WriteExplanation(TJsonWriter& json, const std::string& text, const TMatrix& position) {
+// A position that breaks the rule cannot stand on the board: no answer. A position with a dead
+// end is not explained, answer or not: its "contradiction" follows the empty steps, and the
+// line counts as bad.
+bool WriteExplanation(TJsonWriter& json, const std::string& text, const TMatrix& position) {
     TBoard board;
     board.LayOutPuzzle(text);
     std::optional<TExplanation> explanation;
@@ -128,11 +140,15 @@ void WriteExplanation(TJsonWriter& json, const std::string& text, const TMatrix&
         board.Fix();
         explanation = ExplainAnswer(board);
     }
+    const std::optional<TDeadEnd> contradiction =
+        explanation ? explanation->Contradiction : DeadEndOf(position);
     json.BeginObject();
     json.Key("position").String(text);
     WriteMove(json.Key("answer"), AnswerOf(explanation));
     WriteSteps(json.Key("steps"), explanation ? explanation->Steps : std::vector<TStep>{});
+    if (contradiction) WriteDeadEnd(json.Key("contradiction"), *contradiction);
     json.EndObject();
+    return !contradiction;
 }
 
 void WriteSentences(TJsonWriter& json, const std::vector<TStep>& steps) {

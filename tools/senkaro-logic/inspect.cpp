@@ -84,7 +84,8 @@ void WriteElimination(TJsonWriter& json, const TMatrix& matrix,
     json.EndObject();
 }
 
-void WriteInspection(TJsonWriter& json, const std::string& text, const TMatrix& m) {
+// Every position is good to inspect.
+bool WriteInspection(TJsonWriter& json, const std::string& text, const TMatrix& m) {
     json.BeginObject();
     json.Key("position").String(text);
     json.Key("state").String(StateName(m.GetState()));
@@ -118,6 +119,7 @@ void WriteInspection(TJsonWriter& json, const std::string& text, const TMatrix& 
     json.EndArray();
     WriteBoardFields(json, text, m);
     json.EndObject();
+    return true;
 }
 
 }  // namespace

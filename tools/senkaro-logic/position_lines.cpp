@@ -28,7 +28,7 @@ int RunOnPositions(std::string_view name, std::span<const std::string_view> args
         TJsonWriter json;
         std::string error;
         if (const auto matrix = MatrixFromText(line, error)) {
-            write(json, line, *matrix);
+            anyBad |= !write(json, line, *matrix);
         } else {
             anyBad = true;
             json.BeginObject().Key("line").Int(number).Key("error").String(error).EndObject();

@@ -12,10 +12,12 @@
 #include "json_writer.h"
 #include "logic/matrix.h"
 
+// Writes the object of one position; false when the position itself is bad for the command.
 using TPositionWriter =
-    std::function<void(TJsonWriter& json, const std::string& text, const TMatrix& position)>;
+    std::function<bool(TJsonWriter& json, const std::string& text, const TMatrix& position)>;
 
 // The command `name`, which takes no arguments: one object per position line. 1 when any line
-// was bad, else 0; 2 with a message on standard error when given arguments.
+// was bad (no position, or one the writer found bad), else 0; 2 with a message on standard
+// error when given arguments.
 int RunOnPositions(std::string_view name, std::span<const std::string_view> args, std::istream& in,
                    std::ostream& out, const TPositionWriter& write);

@@ -72,7 +72,10 @@ int RunMake(std::span<const std::string_view> args, std::istream&, std::ostream&
             if (seed) return Usage("--seed given twice");
             if (i + 1 == args.size()) return Usage("--seed needs a number");
             seed = NumberIn<std::uint64_t>(args[++i], 0, UINT64_MAX);
-            if (!seed) return Usage("the seed must be a whole number of at most 20 digits");
+            if (!seed) {
+                return Usage("the seed must be a whole number from 0 to " +
+                             std::to_string(UINT64_MAX) + ", not \"" + std::string(args[i]) + "\"");
+            }
         } else if (!kind) {
             kind = NumberIn(arg, 1, 6);
             if (!kind) return Usage("the kind must be 1-6, not \"" + std::string(arg) + "\"");
