@@ -130,8 +130,10 @@ void BM_OpenWithAMillionRecords(benchmark::State& state) {
         state.PauseTiming();
         file.Restore();
         state.ResumeTiming();
-        users.LoadFromFile(file.name, kUsersSection, file.reporter,
-                           [&](const TDataFile& data) { records.ReadFrom(data); });
+        users.LoadFromFile(
+            file.name, kUsersSection, file.reporter,
+            [&](const TDataFile& data) { records.ReadFrom(data); }, SystemFileSystem(),
+            TRoundRecords::Caps());
     }
     state.counters["players"] = users.Count();
     state.counters["records"] = records.Count();

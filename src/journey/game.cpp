@@ -107,8 +107,10 @@ void TGameReply::Append(TGameReply next) {
 TGame::TGame(TGameServices services)
     : services_(std::move(services)), reporter_(std::make_unique<TCollectingReporter>(told_)) {
     // Players and records in one read of the file.
-    users_.LoadFromFile(services_.DataFile, kUsersSection, *reporter_,
-                        [this](const TDataFile& file) { records_.ReadFrom(file); });
+    users_.LoadFromFile(
+        services_.DataFile, kUsersSection, *reporter_,
+        [this](const TDataFile& file) { records_.ReadFrom(file); }, SystemFileSystem(),
+        TRoundRecords::Caps());
 }
 
 TGame::~TGame() = default;

@@ -87,10 +87,6 @@ bool TRoundRecord::InRange() const {
            kTechniques.Holds(Technique) && kTimes.Holds(Ms);
 }
 
-TRoundRecords::TRoundRecords() {
-    CapSection(kRecordsSection, kMaxRecords);
-}
-
 void TRoundRecords::Add(const TRoundRecord& record) {
     lines_.append(record.ToText());
     if (Count() > kMaxRecords) lines_.remove(0, Count() - kMaxRecords);
@@ -122,7 +118,7 @@ void TRoundRecords::WriteTo(TDataFile& file) const {
 bool TRoundRecords::LoadFromFile(const std::string& fileName, TStorageReporter& reporter) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(fileName, error)) return false;
-    ReadFrom(TDataFile(fileName, reporter));
+    ReadFrom(TDataFile(fileName, reporter, SystemDriveTypes(), SystemFileSystem(), Caps()));
     return true;
 }
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "journey/date_time.h"
+#include "storage/section_caps.h"
 
 class TStorageReporter;
 
@@ -54,9 +55,9 @@ class TRoundRecords {
   public:
     static constexpr int kMaxRecords = 20000;
 
-    // Declares the cap for every data file the program opens from now on, so that a records
-    // section of a million lines is never read whole (see section_caps.h).
-    TRoundRecords();
+    // What a data file that holds records keeps of their section, so that a section of a
+    // million lines is never read whole; given to the data file where records are read.
+    static TSectionCaps Caps() { return {{kRecordsSection, kMaxRecords}}; }
 
     // The lines kept, records or not.
     int Count() const { return static_cast<int>(lines_.size()); }

@@ -177,11 +177,11 @@ bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string&
 
 bool TSenkaroUsers::LoadFromFile(const std::string& fileName, const std::string& section,
                                  TStorageReporter& reporter, const TOtherSectionsRead& others,
-                                 TFileSystem& files) {
+                                 TFileSystem& files, const TSectionCaps& caps) {
     std::error_code error;
     if (!std::filesystem::exists(fileName, error)) return false;
     TToldOnce toldOnce(reporter, told_);
-    TDataFile file(fileName, toldOnce, SystemDriveTypes(), files);
+    TDataFile file(fileName, toldOnce, SystemDriveTypes(), files, caps);
     QStringList lines;
     file.ReadSection(section, lines);
     FromStrings(lines);

@@ -18,6 +18,7 @@
 
 #include "journey/date_time.h"
 #include "storage/file_system.h"
+#include "storage/section_caps.h"
 
 class TDataFile;
 class TRandom;
@@ -93,10 +94,11 @@ class TSenkaroUsers {
                       TStorageReporter& reporter, TFileSystem& files = SystemFileSystem());
     // The same, with other sections read from the file in the same read (the game's start reads
     // its records so, rather than reading a large file twice).
+    // The sections in caps keep only their last lines as the file is read.
     using TOtherSectionsRead = std::function<void(const TDataFile& file)>;
     bool LoadFromFile(const std::string& fileName, const std::string& section,
                       TStorageReporter& reporter, const TOtherSectionsRead& others,
-                      TFileSystem& files = SystemFileSystem());
+                      TFileSystem& files = SystemFileSystem(), const TSectionCaps& caps = {});
     // Writes every player into the section, keeping the file's other sections; true when the
     // file was written. A failing save is told once, not at every round: a message already
     // given is not given again until a save has succeeded.

@@ -35,8 +35,7 @@ class TDataFile : public TCompressStringList {
     // last lines.
     explicit TDataFile(std::string FileName, TStorageReporter& reporter = DefaultStorageReporter(),
                        const TDriveTypes& drives = SystemDriveTypes(),
-                       TFileSystem& files = SystemFileSystem(),
-                       const TSectionCaps& caps = DeclaredSectionCaps());
+                       TFileSystem& files = SystemFileSystem(), const TSectionCaps& caps = {});
 
     const std::string& FileName() const { return fileName_; }
     std::string BackupName() const { return fileName_ + ".bak"; }

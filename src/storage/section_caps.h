@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 struct TSectionCap {
@@ -16,10 +15,3 @@ struct TSectionCap {
 };
 
 using TSectionCaps = std::vector<TSectionCap>;
-
-// Declares for every data file opened from now on in this program that the sections name keep
-// their last lastLines lines (a name declared again takes the new count).
-void CapSection(std::string_view name, std::size_t lastLines);
-
-// The caps declared so far: what a TDataFile applies unless given others.
-TSectionCaps DeclaredSectionCaps();

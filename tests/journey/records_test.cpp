@@ -131,24 +131,29 @@ TEST(RoundRecords, ASectionLongerThanTheCapGivesItsLastLines) {
     EXPECT_EQ(records.ToStrings().back(), QString::fromStdString(body.back()));
 }
 
-// Round records declare their cap for the data file, which then never holds more of the section
-// than they keep: a records section written longer by another tool is cut as it is read.
+// Round records give their cap to the data file they are read from, which then never holds more
+// of the section than they keep: a records section written longer by another tool is cut as it
+// is read, and a file opened without the cap is not.
 TEST(RoundRecords, TheDataFileReadsNoMoreRecordsThanAreKept) {
     TScratchFolder folder;
     TRecordingReporter reporter;
     const std::string path = folder.Path("senkaro.ini");
     {
-        TDataFile file(path, reporter, SystemDriveTypes(), SystemFileSystem(), {});
+        TDataFile file(path, reporter);
         std::vector<std::string> body;
         for (int i = 0; i < TRoundRecords::kMaxRecords + 7; ++i)
             body.push_back("line " + std::to_string(i));
         file.WriteSection(kRecordsSection, body);
         ASSERT_EQ(file.Close(), 0);
     }
-    const TRoundRecords records;
-    const TDataFile file(path, reporter);
-    ASSERT_EQ(file.Lines().size(), 1u + TRoundRecords::kMaxRecords);
-    EXPECT_EQ(file.Lines()[1], "line 7");
+    const TDataFile capped(path, reporter, SystemDriveTypes(), SystemFileSystem(),
+                           TRoundRecords::Caps());
+    ASSERT_EQ(capped.Lines().size(), 1u + TRoundRecords::kMaxRecords);
+    EXPECT_EQ(capped.Lines()[1], "line 7");
+    EXPECT_EQ(TDataFile(path, reporter).Lines().size(), 1u + TRoundRecords::kMaxRecords + 7);
+    TRoundRecords records;
+    ASSERT_TRUE(records.LoadFromFile(path, reporter));
+    EXPECT_EQ(records.ToStrings().front(), QStringLiteral("line 7"));
 }
 
 TEST(RoundRecords, ALineThatIsNoRecordIsKeptButCountsForNothing) {

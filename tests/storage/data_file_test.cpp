@@ -336,16 +336,18 @@ TEST_F(DataFileBackupTest, ACappedSectionIsCutAtOpenAndWrittenBack) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-// The caps declared for the program are those a data file applies when given none.
-TEST_F(DataFileTest, DeclaredCapsApplyToEveryFileOpened) {
+// A cap applies to the sections of its name in any case; a data file given none keeps all.
+TEST_F(DataFileTest, CapsApplyToTheirSectionsWhateverTheCase) {
     {
         TCompressStringList list(reporter);
         list.Lines() = {"[declared cap]", "1", "2", "3"};
         ASSERT_EQ(list.SaveToFile(path), 0);
     }
-    CapSection("Declared Cap", 5);
-    CapSection("declared cap", 1);
-    EXPECT_EQ(TDataFile(path, reporter).Lines(), (Lines{"[declared cap]", "3"}));
+    EXPECT_EQ(
+        TDataFile(path, reporter, SystemDriveTypes(), SystemFileSystem(), {{"Declared Cap", 1}})
+            .Lines(),
+        (Lines{"[declared cap]", "3"}));
+    EXPECT_EQ(TDataFile(path, reporter).Lines().size(), 4u);
 }
 
 // Two generations: the backup moves on to the older one only when it is a good file with other
