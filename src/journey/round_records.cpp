@@ -5,7 +5,6 @@
 #include <array>
 #include <filesystem>
 
-#include "journey/section_tail.h"
 #include "storage/data_file.h"
 #include "storage/section_caps.h"
 
@@ -108,7 +107,10 @@ void TRoundRecords::FromStrings(const QStringList& lines) {
 }
 
 void TRoundRecords::ReadFrom(const TDataFile& file) {
-    lines_ = LastLinesOfSection(file, kRecordsSection, kMaxRecords);
+    // The data file holds no more of the section than Caps() lets it keep, when given them.
+    QStringList lines;
+    file.ReadSection(kRecordsSection, lines);
+    FromStrings(lines);
 }
 
 void TRoundRecords::WriteTo(TDataFile& file) const {

@@ -74,8 +74,8 @@ class TRoundRecords {
     // Replaces the lines by these, the last kMaxRecords of them.
     void FromStrings(const QStringList& lines);
 
-    // The section of an open data file, its last kMaxRecords lines; a section of a million
-    // lines is read without a list of them all.
+    // The section of an open data file, its last kMaxRecords lines. A file opened with Caps()
+    // never held more of it, however long the section written by another tool.
     void ReadFrom(const TDataFile& file);
     void WriteTo(TDataFile& file) const;
 

@@ -7,7 +7,6 @@
 
 #include "journey/round_records.h"
 #include "journey/round_statistics.h"
-#include "journey/section_tail.h"
 #include "storage/data_file.h"
 #include "storage/storage_test_support.h"
 
@@ -91,29 +90,6 @@ TEST(RoundRecords, TheLast20000AreKeptThroughTheDataFile) {
         EXPECT_EQ(read.Items(i), records.Items(i)) << i;
     EXPECT_EQ(read.Items(read.Count() - 1), records.Items(records.Count() - 1));
     EXPECT_EQ(read.OfPlayer(QStringLiteral("花子")).size(), std::size_t(records.Count()));
-}
-
-// The section's end as ReadSection reads the section: every section of the name, whatever the
-// case of its header, in file order, without empty lines, each ending at a line that begins
-// with "[".
-TEST(SectionTail, TheLastLinesAsReadSectionReadsThem) {
-    TScratchFolder folder;
-    TRecordingReporter reporter;
-    TDataFile file(folder.Path("senkaro.ini"), reporter);
-    file.Lines() = {"a",  "[Records]", "r1", "",   "r2",        "[other]",
-                    "o1", "[records]", "r3", "[x", "x1",        "[records] ",
-                    "y1", "[RECORDS]", "r4", "r5", "[userdata]"};
-    std::vector<std::string> whole;
-    file.ReadSection("records", whole);
-    ASSERT_EQ(whole, (std::vector<std::string>{"r1", "r2", "r3", "r4", "r5"}));
-    for (int count = 0; count <= 6; ++count) {
-        QStringList expected;
-        for (std::size_t i = whole.size() - std::min<std::size_t>(count, whole.size());
-             i < whole.size(); ++i)
-            expected << QString::fromStdString(whole[i]);
-        EXPECT_EQ(LastLinesOfSection(file, "records", count), expected) << count;
-    }
-    EXPECT_TRUE(LastLinesOfSection(file, "missing", 3).isEmpty());
 }
 
 TEST(RoundRecords, ASectionLongerThanTheCapGivesItsLastLines) {
