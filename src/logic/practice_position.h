@@ -30,3 +30,13 @@ struct TPracticeHint {
     std::optional<TUnit> Unit;
     std::vector<int> Cells;  // cell indexes, ascending; stage 2 and 3 only
 };
+
+// Where the game takes its practice positions from: made ahead, so taking never waits.
+class TPracticeSource {
+  public:
+    virtual ~TPracticeSource() = default;
+    // A ready position of the technique (1..9), or nothing when none is ready yet.
+    virtual std::optional<TPracticePosition> Take(int technique) = 0;
+    // The technique being practised: its positions are made first from now on.
+    virtual void Prefer(int technique) = 0;
+};
