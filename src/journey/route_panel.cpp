@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "journey/text_fit.h"
+#include "journey/text_shadow.h"
 #include "pictures.h"
 #include "platform/fonts.h"
 #include "resource_names.h"
@@ -39,26 +40,21 @@ TRoutePanel::TRoutePanel(QWidget* parent, const QRect& geometry) : QFrame(parent
     // The banner with the player's name, embossed: a grey copy one pixel off under the name.
     imUser_ = Picture(this, QRect(0, 0, w, kBannerHeight), assets::UserBanner());
     const QFont nameFont = fonts::PixelFont(fonts::kWindowFace, 22, true);
-    lbUser2_ = new QLabel(this);
-    lbUser2_->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
-    lbUser2_->setGeometry(1, 1, w, kBannerHeight);
+    userShadow_ = new TTextShadow(this, QColor(192, 192, 192), Qt::AlignCenter);
+    userShadow_->setGeometry(1, 1, w, kBannerHeight);
     lbUser1_ = new QLabel(this);
     lbUser1_->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
     lbUser1_->setGeometry(0, 0, w, kBannerHeight);
-    for (QLabel* label : {lbUser2_, lbUser1_}) {
-        label->setAlignment(Qt::AlignCenter);
-        label->setFont(nameFont);
-    }
+    lbUser1_->setAlignment(Qt::AlignCenter);
+    lbUser1_->setFont(nameFont);
 
     const QRect mapRect(0, kBannerHeight, w, h - kBannerHeight);
     imMap_ = Picture(this, mapRect, assets::MapPicture());
 
     // The level name: a greyed caption over a coloured shadow, the marks between the two.
     const QFont brush = fonts::PixelFont(fonts::kBrushFace, 32, true);
-    lbNokaviraMode2_ = new QLabel(this);
-    lbNokaviraMode2_->setFont(brush);
-    lbNokaviraMode2_->setStyleSheet(QStringLiteral("color: rgb(0, 160, 192);"));
-    lbNokaviraMode2_->move(kTextLeft + 4, kLevelTop + 3);
+    levelShadow_ = new TTextShadow(this, QColor(0, 160, 192), Qt::AlignLeft | Qt::AlignVCenter);
+    levelShadow_->move(kTextLeft + 4, kLevelTop + 3);
 
     overlay_ = new QLabel(this);
     overlay_->setGeometry(mapRect);
@@ -92,10 +88,9 @@ void TRoutePanel::ShowUserName(const QString& name) {
     QFont font =
         FittedFont(fonts::PixelFont(fonts::kWindowFace, 22, true), name, room, kNameMinPixels);
     const QString shown = QFontMetrics(font).elidedText(name, Qt::ElideRight, room.width());
-    for (QLabel* label : {lbUser2_, lbUser1_}) {
-        label->setFont(font);
-        label->setText(shown);
-    }
+    lbUser1_->setFont(font);
+    lbUser1_->setText(shown);
+    userShadow_->Show(shown, font);
     lbUser1_->setToolTip(shown == name ? QString() : name);
 }
 
@@ -109,11 +104,11 @@ void TRoutePanel::ShowLevel(const QString& levelName) {
     const QSize size(
         std::max(metrics.horizontalAdvance(levelName), metrics.boundingRect(levelName).right() + 1),
         metrics.height());
-    for (QLabel* label : {lbNokaviraMode1_, lbNokaviraMode2_}) {
-        label->setFont(font);
-        label->setText(levelName);
-        label->resize(size);
-    }
+    lbNokaviraMode1_->setFont(font);
+    lbNokaviraMode1_->setText(levelName);
+    lbNokaviraMode1_->resize(size);
+    levelShadow_->Show(levelName, font);
+    levelShadow_->resize(size);
 }
 
 void TRoutePanel::ShowPosition(int station) {

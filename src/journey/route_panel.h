@@ -12,6 +12,8 @@
 
 #include "journey/route_map.h"
 
+class TTextShadow;
+
 class TRoutePanel final : public QFrame {
   public:
     static constexpr int kBannerHeight = 78;
@@ -36,12 +38,12 @@ class TRoutePanel final : public QFrame {
   private:
     QLabel* imUser_ = nullptr;
     QLabel* lbUser1_ = nullptr;
-    QLabel* lbUser2_ = nullptr;
+    TTextShadow* userShadow_ = nullptr;
     QLabel* imMap_ = nullptr;
     QLabel* overlay_ = nullptr;
     QImage overlayImage_;
     QLabel* lbNokaviraMode1_ = nullptr;
-    QLabel* lbNokaviraMode2_ = nullptr;
+    TTextShadow* levelShadow_ = nullptr;
     QLabel* lbNokaviraPosition_ = nullptr;
     QLabel* imCharactor_ = nullptr;
 };

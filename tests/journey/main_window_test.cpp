@@ -2,6 +2,7 @@
 // map, the gallery, the position text and the character dialog.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFontMetrics>
@@ -164,6 +165,26 @@ TEST_F(WindowTest, EveryTextIsWholeInItsPlace) {
     EXPECT_LE(QFontMetrics(edit.font()).horizontalAdvance(widest) +
                   2 * edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth),
               NameFieldWidth(edit) - 4);
+}
+
+// How many objects of the accessibility tree under the root are read with this name.
+int NamedInTree(QAccessibleInterface* root, const QString& name) {
+    int count = root->text(QAccessible::Name) == name ? 1 : 0;
+    for (int i = 0; i < root->childCount(); ++i)
+        count += NamedInTree(root->child(i), name);
+    return count;
+}
+
+TEST(RoutePanel, ItsHeadingsAreReadOnceDespiteTheirShadows) {
+    QWidget window;
+    TRoutePanel panel(&window, QRect(0, 0, 420, 480));
+    window.show();
+    panel.ShowUserName(QStringLiteral("Taro"));
+    panel.ShowLevel(LevelName(1));
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&panel);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(NamedInTree(root, QStringLiteral("Taro")), 1);
+    EXPECT_EQ(NamedInTree(root, LevelName(1)), 1);
 }
 
 TEST(PositionText, FirstAndLastStation) {
