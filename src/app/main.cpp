@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 
+#include "journey/button_style.h"
 #include "journey/dialogs.h"
 #include "journey/help_document.h"
 #include "journey/main_window.h"
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    app.setStyle(new TButtonStyle);  // the application owns it
     fonts::InstallSubstitutions();
 
     TSystemClock clock;

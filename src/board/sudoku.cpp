@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <utility>
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
 
 #include "board/board_accessible.h"
 #include "board/candidate_marks.h"
@@ -502,6 +504,10 @@ void TSudoku::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) {
         if (!isEnabled()) EndMouseWork();
         ShowCursor();
+        // A round started from the keyboard: the pointer resting over the board shows the pen
+        // at once, not only after it has left and come back.
+        if (isEnabled() && isVisible() && rect().contains(mapFromGlobal(QCursor::pos())))
+            if (QWindow* shown = window()->windowHandle()) shown->setCursor(cursor());
     }
     QWidget::changeEvent(event);
 }
@@ -530,6 +536,15 @@ void TSudoku::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const int key = event->key();
+    // Tab is held for the marks, so the window must not take it for a move of the focus;
+    // Ctrl+Tab leaves the board for the tool bands.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        if (event->modifiers() & Qt::ControlModifier)
+            QWidget::focusNextPrevChild(key == Qt::Key_Tab &&
+                                        !(event->modifiers() & Qt::ShiftModifier));
+        event->accept();
+        return;
+    }
     switch (key) {
         case Qt::Key_Left:
             cursor_.Move(-1, 0);

@@ -144,7 +144,7 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // Tab is held for the candidate marks, never a move of the focus.
+    // Tab is held for the candidate marks, never a move of the focus (Ctrl+Tab is).
     bool focusNextPrevChild(bool) override { return false; }
     void hideEvent(QHideEvent* event) override;
 

@@ -34,13 +34,16 @@ TForm3::TForm3(THelpPage helpPage, QWidget* parent) : QDialog(parent), help_(std
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(290, 8, 64, 25);
     ok->setDefault(true);
+    ok->setToolTip(QStringLiteral("Enter"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* help = new QToolButton(this);
     help->setGeometry(362, 6, 30, 29);
     help->setIcon(QIcon(assets::ActionIcon(10, 32)));
     help->setIconSize(QSize(22, 22));
     help->setAutoRaise(true);
-    help->setToolTip(QStringLiteral("案内 help"));
+    help->setAccessibleName(QStringLiteral("案内 help"));
+    help->setToolTip(QStringLiteral("案内 help (F1)"));
+    help->setShortcut(Qt::Key_F1);
     connect(help, &QToolButton::clicked, this, [this] { help_.Open(); });
 
     auto* group = new QButtonGroup(this);

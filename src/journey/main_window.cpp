@@ -11,7 +11,7 @@
 #include "journey/explanation_panel.h"
 #include "journey/game_actions.h"
 #include "journey/game_dialogs.h"
-#include "journey/offer_focus.h"
+#include "journey/play_focus.h"
 #include "journey/route_map.h"
 #include "journey/route_panel.h"
 #include "journey/route_tables.h"
@@ -93,7 +93,7 @@ void TForm1::BuildLayout() {
     journey_ = &journeySide->Journey();
     explanation_ = &journeySide->Explanation();
     explanation_->OnClosed = [this] { Follow(game_->ExplanationDone()); };
-    offerFocus_ = new TOfferFocus(*explanation_, this);
+    focus_ = new TPlayFocus(*explanation_, *sudoku_, journeySide->MainAction(), this);
     imBottom_ = new TCheckpointGallery(this, QRect(0, topHeight, kClientWidth, kBottomHeight));
 }
 

@@ -28,7 +28,7 @@ class TDialogs;
 class TDocumentOpener;
 class TExplanationPanel;
 class TGameDialogs;
-class TOfferFocus;
+class TPlayFocus;
 class TSoundPlayer;
 class TSudoku;
 
@@ -114,7 +114,7 @@ class TForm1 final : public QWidget {
     TSudoku* sudoku_ = nullptr;
     TRoutePanel* journey_ = nullptr;
     TExplanationPanel* explanation_ = nullptr;
-    TOfferFocus* offerFocus_ = nullptr;
+    TPlayFocus* focus_ = nullptr;
     TCheckpointGallery* imBottom_ = nullptr;
     TCircleMark* imMaru_ = nullptr;
     QTimer* tmNokavira_ = nullptr;

@@ -13,7 +13,7 @@
 #include "journey/explanation_panel.h"
 #include "journey/game_dialogs.h"
 #include "journey/main_window.h"
-#include "journey/offer_focus.h"
+#include "journey/play_focus.h"
 #include "journey/route_panel.h"
 #include "journey/sound_cues.h"
 #include "platform/beep.h"
@@ -77,8 +77,8 @@ void TForm1::OpenPending() {
                                 game_->AnswerTechnique(),
                                 {VerdictText(judged.Verdict), ProgressText(judged)});
             Render();
-            offerFocus_->Focus(VerdictText(judged.Verdict) + QStringLiteral("　") +
-                               ProgressText(judged));
+            focus_->Offer(VerdictText(judged.Verdict) + QStringLiteral("　") +
+                          ProgressText(judged));
         }
         const QLabel& level = journey_->LevelLabel();
         const QPoint under(80, level.mapToGlobal(QPoint(0, level.height())).y() + 12);
@@ -90,6 +90,7 @@ void TForm1::OpenPending() {
     }
     pending_.clear();
     opening_ = false;
+    focus_->Restore(game_->State() == TGameState::Running);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

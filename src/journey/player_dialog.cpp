@@ -80,6 +80,8 @@ TForm2::TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* p
     SpeedButton1->setIcon(QIcon(assets::ActionIcon(10, 16)));
     SpeedButton1->setAccessibleName(QStringLiteral("案内 help"));
     SpeedButton1->setToolTip(QStringLiteral("案内 help (F1)"));
+    // The window's own F1 does not reach into a modal dialog.
+    SpeedButton1->setShortcut(Qt::Key_F1);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { help_.Open(); });
 
     btOK = new QPushButton(QStringLiteral("つづける continue"), this);
@@ -171,9 +173,16 @@ void TForm2::pmCangeUserPopup() {
 void TForm2::UserItemClick(int index, const QString& caption) {
     if (index < 0 || index >= users_.Count()) return;
     SelectedUser = index;
-    btOK->setEnabled(true);
     ShowPlayer(index);
     ShowName(caption);
+    PlayerChosen();
+}
+
+void TForm2::PlayerChosen() {
+    btOK->setEnabled(true);
+    btCangeUser->setText(QStringLiteral("人を変える change user"));
+    // The next key plays on with the player chosen, not into the menu again.
+    btOK->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm2::newuser1Click() {
@@ -185,8 +194,8 @@ void TForm2::newuser1Click() {
     SelectedUser = users_.Add(*name);
     users_.Items(SelectedUser).Character = NewUserCharacter;
     added_.push_back({*name, NewUserCharacter});
-    btOK->setEnabled(true);
     ShowPlayer(SelectedUser);
+    PlayerChosen();
 }
 
 void TForm2::ShowName(const QString& name) {

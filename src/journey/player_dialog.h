@@ -67,6 +67,8 @@ class TForm2 final : public QDialog {
     void ShowCharacter(int character);
     void ShowLevel(const QString& text);
     void ShowName(const QString& name);
+    // A player was chosen or added: the main button is enabled and takes the focus.
+    void PlayerChosen();
 
     TForm3& characters_;
     TDialogs& dialogs_;

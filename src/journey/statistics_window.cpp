@@ -171,6 +171,7 @@ TStatisticsWindow::TStatisticsWindow(QWidget* parent) : QDialog(parent) {
     charts_ = new QTabWidget(this);
     layout->addWidget(charts_, 1);
     auto* close = new QPushButton(QStringLiteral("とじる close"), this);
+    close->setToolTip(QStringLiteral("Enter / Esc"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close, 0, Qt::AlignRight);
 }

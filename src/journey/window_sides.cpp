@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "board/sudoku.h"
 #include "journey/countdown_label.h"
@@ -9,6 +10,17 @@
 #include "journey/game_actions.h"
 #include "journey/route_panel.h"
 #include "platform/fonts.h"
+
+namespace {
+
+// Tab reaches the band's buttons; the board keeps Tab for its marks and is left with Ctrl+Tab.
+void ReachedByTab(QToolBar& band) {
+    for (QAction* action : band.actions())
+        if (auto* button = qobject_cast<QToolButton*>(band.widgetForAction(action)))
+            button->setFocusPolicy(Qt::TabFocus);
+}
+
+}  // namespace
 
 TBoardSide::TBoardSide(TBoard& board, const TGameActions& actions, QWidget* parent,
                        const QRect& geometry)
@@ -39,6 +51,7 @@ TBoardSide::TBoardSide(TBoard& board, const TGameActions& actions, QWidget* pare
     for (QAction* action :
          {actions.acEraseMemo, actions.acEraser, actions.acPen, actions.acPenColor})
         band->addAction(action);
+    ReachedByTab(*band);
 
     sudoku_ = new TSudoku(board, this);
     sudoku_->setGeometry(0, kBandHeight, width, boardHeight);
@@ -66,6 +79,8 @@ TJourneySide::TJourneySide(TSudoku& board, const TGameActions& actions, QWidget*
         for (QAction* action : group)
             band->addAction(action);
     }
+    ReachedByTab(*band);
+    mainAction_ = band->widgetForAction(actions.acStart);
     journey_ = new TRoutePanel(this, QRect(0, kBandHeight, width, geometry.height() - kBandHeight));
     explanation_ = new TExplanationPanel(board, this);
     explanation_->setGeometry(journey_->geometry());

@@ -37,8 +37,11 @@ class TJourneySide final : public QFrame {
 
     TRoutePanel& Journey() { return *journey_; }
     TExplanationPanel& Explanation() { return *explanation_; }
+    // The button of 始める Play, where the keys rest between rounds.
+    QWidget& MainAction() { return *mainAction_; }
 
   private:
+    QWidget* mainAction_ = nullptr;
     TRoutePanel* journey_ = nullptr;
     TExplanationPanel* explanation_ = nullptr;
 };

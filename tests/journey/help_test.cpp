@@ -12,11 +12,13 @@
 #include <QTextDocument>
 #include <QToolButton>
 
+#include "journey/character_dialog.h"
 #include "journey/fake_dialogs.h"
 #include "journey/game_dialogs.h"
 #include "journey/help_document.h"
 #include "journey/help_window.h"
 #include "journey/main_window.h"
+#include "journey/player_dialog.h"
 #include "journey/window_test_support.h"
 #include "platform/document_opener.h"
 
@@ -128,6 +130,23 @@ TEST_F(HelpTest, WithNoProgramF1ShowsOneHelpWindowWithThePage) {
     EXPECT_EQ(HelpWindows().size(), 1u);
     EXPECT_EQ(ShownHelp(), help);
     EXPECT_EQ(opener.asked.size(), 3u);  // the desktop is asked each time: it may have one now
+}
+
+TEST_F(HelpTest, F1InEachDialogOpensThePageAsItsTooltipSays) {
+    WritePage();
+    TGameDialogs& shown = window->Dialogs();
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{&shown.PlayerDialog(), &shown.CharacterDialog()}) {
+        const std::size_t before = opener.asked.size();
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_F1);
+        // A button's shortcut presses it as a click the eye can follow, a moment later.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return opener.asked.size() == before + 1; }))
+            << dialog->metaObject()->className();
+        dialog->hide();
+    }
 }
 
 TEST_F(HelpTest, TheHelpWindowsLinksMoveInThePageAndEscClosesIt) {

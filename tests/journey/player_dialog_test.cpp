@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include <deque>
 #include <functional>
 
+#include "journey/button_style.h"
 #include "journey/character_dialog.h"
 #include "journey/fake_dialogs.h"
 #include "journey/game_dialogs.h"
@@ -133,6 +135,25 @@ TEST_F(DialogTest, TheKeysGoToTheMainButtonFirstAndTheMenuOpensAtItsButton) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST_F(DialogTest, APlayerChosenFromTheKeyboardIsStartedByTheNextKey) {
+    OpenOn(kTwoPlayers, -1);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_EQ(QApplication::focusWidget(), dialog.btCangeUser);
+    QTest::keyClick(dialog.btCangeUser, Qt::Key_Space);
+    ASSERT_TRUE(dialog.pmCangeUser->isVisible());
+    QTest::keyClick(dialog.pmCangeUser, Qt::Key_Up);  // the last player
+    QTest::keyClick(dialog.pmCangeUser, Qt::Key_Return);
+    EXPECT_EQ(dialog.lbSelect->text(), QStringLiteral("B"));
+    // Return now starts the round instead of opening the menu again.
+    EXPECT_EQ(QApplication::focusWidget(), dialog.btOK);
+    EXPECT_EQ(dialog.btCangeUser->text(), QStringLiteral("人を変える change user"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Choice(dialog.result()).Selected, 1);
+}
+
 TEST_F(DialogTest, EachOpeningShowsTheCurrentPlayerAndForgetsTheLast) {
     OpenOn(kTwoPlayers, -1);
     ASSERT_TRUE(ChoosePlayerInMenu(dialog, QStringLiteral("B")));
@@ -154,6 +175,34 @@ TEST_F(DialogTest, EachOpeningShowsTheCurrentPlayerAndForgetsTheLast) {
     const TPlayerChoice choice = dialog.Choice(QDialog::Accepted);
     EXPECT_EQ(choice.Selected, 0);
     EXPECT_TRUE(choice.Added.empty());
+}
+
+TEST(ButtonStyle, WhatEnterPressesIsOutlinedUnlikeTheFocus) {
+    TButtonStyle marked;
+    QProxyStyle plain;
+    QDialog dialog;
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setDefault(true);
+    auto* close = new QPushButton(QStringLiteral("close"), &dialog);
+    close->move(0, 40);
+    auto* help = new QToolButton(&dialog);
+    help->move(0, 80);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const auto drawn = [&](QStyle& style) {
+        ok->setStyle(&style);
+        return ok->grab().toImage();
+    };
+    // Focus on a tool button: Enter presses the default button, which shows it.
+    help->setFocus();
+    EXPECT_NE(drawn(marked), drawn(plain));
+    // Focus on another push button: that one is what Enter presses; OK is drawn as usual.
+    close->setFocus();
+    EXPECT_EQ(drawn(marked), drawn(plain));
+    // Focus on OK itself: the style's focus ring alone.
+    ok->setFocus();
+    EXPECT_EQ(drawn(marked), drawn(plain));
+    ok->setStyle(nullptr);
 }
 
 TEST_F(DialogTest, PlayersAddedThroughTheNewUserItemAreHandedBack) {

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <set>
 
@@ -216,6 +217,47 @@ TEST_F(RoundTest, AfterAJudgedMoveTheFocusIsOnTheOffersFirstButtonWhichSaysTheVe
     // The panel keeps its keys: Return continues, as it did with the panel focused.
     Key(Qt::Key_Return);
     EXPECT_FALSE(panel.Offered());
+}
+
+TEST_F(RoundTest, SpaceOnTheOffersFocusedButtonPressesIt) {
+    Open(0, 8);
+    KeysReady();
+    PlayTheAnswer();
+    TExplanationPanel& panel = window->Explanation();
+    ASSERT_TRUE(panel.Offered());
+    ASSERT_TRUE(panel.CanExplain());
+    ASSERT_EQ(QApplication::focusWidget(), &panel.WhyButton());
+    Key(Qt::Key_Space);
+    EXPECT_TRUE(panel.Explaining());
+    EXPECT_EQ(QApplication::focusWidget(), &panel);  // its keys walk the steps from here
+}
+
+TEST_F(RoundTest, TheKeysRestWhereThePlayGoesOnAndLeaveTheBoardOnlyWithCtrlTab) {
+    Open(0, 8);
+    KeysReady();
+    ASSERT_TRUE(window->Sudoku().hasFocus());
+    Key(Qt::Key_Tab);  // held for the marks
+    EXPECT_TRUE(window->Sudoku().hasFocus());
+    QTest::keyClick(window->windowHandle(), Qt::Key_Tab, Qt::ControlModifier);
+    Settle();
+    EXPECT_NE(qobject_cast<QToolButton*>(QApplication::focusWidget()), nullptr);
+
+    // Between rounds, once the player dialog and then the records window have closed, the
+    // keys rest on 始める Play, and Space there starts the next round.
+    window->Sudoku().setFocus();
+    PlayTheAnswer();
+    PassOverTheExplanation();
+    ASSERT_EQ(Game().State(), TGameState::BetweenRounds);
+    QWidget* play = window->Actions().acStart->associatedObjects().size() > 1
+                        ? qobject_cast<QWidget*>(window->Actions().acStart->associatedObjects()[1])
+                        : nullptr;
+    EXPECT_EQ(QApplication::focusWidget(), play);
+    window->Actions().acRecords->trigger();
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), play);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Round().State(), TRoundState::Running);
+    EXPECT_TRUE(window->Sudoku().hasFocus());
 }
 
 TEST_F(RoundTest, ARoundStartedTellsTheCursorsCellAtOnce) {
