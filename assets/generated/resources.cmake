@@ -82,6 +82,7 @@ set(SENKARO_ASSET_FILES
   icons/16/10.png
   icons/16/11.png
   icons/16/12.png
+  icons/16/13.png
   icons/32/0.png
   icons/32/1.png
   icons/32/2.png
@@ -95,6 +96,7 @@ set(SENKARO_ASSET_FILES
   icons/32/10.png
   icons/32/11.png
   icons/32/12.png
+  icons/32/13.png
   tools/0.png
   tools/1.png
   tools/2.png
@@ -108,6 +110,7 @@ set(SENKARO_ASSET_FILES
   tools/10.png
   tools/11.png
   tools/12.png
+  tools/13.png
   cursors/PEN02.png
   cursors/ERASER01.png
   pictures/map@2x.png
@@ -192,6 +195,7 @@ set(SENKARO_ASSET_FILES
   icons/16/10@2x.png
   icons/16/11@2x.png
   icons/16/12@2x.png
+  icons/16/13@2x.png
   icons/32/0@2x.png
   icons/32/1@2x.png
   icons/32/2@2x.png
@@ -205,6 +209,7 @@ set(SENKARO_ASSET_FILES
   icons/32/10@2x.png
   icons/32/11@2x.png
   icons/32/12@2x.png
+  icons/32/13@2x.png
   tools/0@2x.png
   tools/1@2x.png
   tools/2@2x.png
@@ -218,6 +223,7 @@ set(SENKARO_ASSET_FILES
   tools/10@2x.png
   tools/11@2x.png
   tools/12@2x.png
+  tools/13@2x.png
   cursors/PEN02@2x.png
   cursors/ERASER01@2x.png
   app/senkaro-16.png

@@ -140,9 +140,17 @@ def icon_why(c):
            stroke_fill=INK)
 
 
+def icon_practice(c):
+    # A dojo's wooden board with 修 (practice) brushed on it, hung from a cord.
+    c.line([(20, 14), (32, 4), (44, 14)], INK, 2.0)
+    c.rect(12, 14, 52, 60, fill=WOOD, outline=INK, width=OUTLINE)
+    c.rect(16, 18, 48, 56, fill=PAPER_LIGHT, outline=INK, width=1.4)
+    c.text(32, 37, "修", FONT_BRUSH, 34, fill=INK, anchor="mm", stroke=1.0, stroke_fill=INK)
+
+
 ICONS = {0: icon_pen_colour, 1: icon_eraser, 2: icon_pen, 3: icon_erase_memo, 4: icon_pause,
          5: icon_close, 6: icon_resume, 7: icon_start, 8: icon_select_player, 9: icon_empty,
-         10: icon_help, 11: icon_records, 12: icon_why}
+         10: icon_help, 11: icon_records, 12: icon_why, 13: icon_practice}
 
 
 def draw_icon(index, size):
