@@ -284,3 +284,10 @@ TExplanationDrawing DrawingOf(const TExplanationWalk& walk) {
     builder.LabelBoxes();
     return d;
 }
+
+TExplanationDrawing DrawingOf(const TPracticeHint& hint) {
+    TExplanationDrawing d;
+    if (hint.Unit) d.Shaded.push_back(*hint.Unit);
+    if (hint.Stage >= 2) d.Outlined = hint.Cells;
+    return d;
+}

@@ -13,6 +13,7 @@
 
 #include "board/explanation_reasons.h"
 #include "logic/explanation.h"
+#include "logic/practice_position.h"
 
 class TExplanationWalk;
 
@@ -72,3 +73,7 @@ struct TExplanationDrawing {
 };
 
 TExplanationDrawing DrawingOf(const TExplanationWalk& walk);
+
+// What a practice hint shows on the board: its unit shaded and, from the second hint on, its
+// key cells outlined. Nothing is covered or struck; the hint's text names the unit.
+TExplanationDrawing DrawingOf(const TPracticeHint& hint);

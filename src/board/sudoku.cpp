@@ -340,6 +340,15 @@ void TSudoku::ShowExplanation(const TExplanationDrawing& drawing) {
     EndMouseWork();
     explaining_ = true;
     update();
+    PutOverlay(drawing);
+}
+
+void TSudoku::ShowHint(const TExplanationDrawing& drawing) {
+    if (explaining_) return;  // the explanation has the board
+    PutOverlay(drawing);
+}
+
+void TSudoku::PutOverlay(const TExplanationDrawing& drawing) {
     if (!overlay_) overlay_ = new TExplanationOverlay(this);
     overlay_->setGeometry(rect());
     overlay_->SetGeometry(geometry_, BackgroundColor());

@@ -124,6 +124,9 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     // While it is shown the memo and the candidate marks are put away (the status stays), and
     // hiding it brings them back as they were.
     void ShowExplanation(const TExplanationDrawing& drawing);
+    // A hint over a live round, the same way drawn, but the memo, the marks and the drags go
+    // on under it. HideExplanation takes it away too.
+    void ShowHint(const TExplanationDrawing& drawing);
     void HideExplanation();
     // Null before Start.
     const TExplanationOverlay* ExplanationOverlay() const { return overlay_; }
@@ -172,6 +175,7 @@ class TSudoku final : public QWidget, private TBoardView, private TMemoPenHost {
     // A drag that ends without a drop: the piece goes back to where it was before the drag.
     void CancelDrag();
     // Disabled or hidden: no drag and no stroke may hang over.
+    void PutOverlay(const TExplanationDrawing& drawing);
     void EndMouseWork();
     void PlayDigitAtCursor(int digit);
     void ShowCursor();

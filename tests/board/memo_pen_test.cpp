@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "board/explanation_drawing.h"
+#include "board/explanation_overlay.h"
 #include "board_widget_fixture.h"
 #include "resource_names.h"
 
@@ -124,6 +125,31 @@ TEST_F(BoardWidgetTest, AnExplanationPutsTheMemoAndTheMarksAwayAndGivesThemBackE
 
     board.HideExplanation();
     EXPECT_EQ(Seen(), marked);
+}
+
+TEST_F(BoardWidgetTest, AHintLiesOverALiveRoundAndPutsNothingAway) {
+    // The top row shaded, two of its cells outlined.
+    const TExplanationDrawing hint =
+        DrawingOf(TPracticeHint{2, 4, TUnit{TUnitKind::Row, 0}, {2, 3}});
+    Drag(44, CellMiddle(1, 0));
+    board.ShowHint(hint);
+    const QImage hinted = Seen();
+    EXPECT_NE(hinted, (board.HideExplanation(), Seen()));
+
+    // The marks show under it, a stroke under it writes, a piece dropped under it lands.
+    RightClick(44);
+    board.ShowHint(hint);
+    const QImage marked = Seen();
+    EXPECT_NE(marked, hinted);
+    Press(board, kFrom + QPoint(0, 100));
+    MoveHeld(board, kTo + QPoint(0, 100));
+    Release(board, kTo + QPoint(0, 100));
+    EXPECT_NE(Seen(), marked);
+    const int piece = model.NextFreePiece(7);
+    Drag(piece, CellMiddle(5, 0));
+    EXPECT_EQ(model.PieceAt(5, 0), piece);
+    ASSERT_NE(board.ExplanationOverlay(), nullptr);
+    EXPECT_FALSE(board.ExplanationOverlay()->isHidden());
 }
 
 TEST_F(BoardWidgetTest, PenModeChoosesTheCursor) {
