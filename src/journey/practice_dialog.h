@@ -1,0 +1,55 @@
+// The practice dialog: the nine techniques, each with the player's own success share beside
+// it, and "苦手な手筋 my weakest technique", which names the one it stands for. A click (or
+// Space or Enter on a focused line) chooses; Esc and the close button choose nothing.
+//
+// Techniques are numbered 1-9 as in the technique names table; 0 stands for the weakest.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "journey/help_document.h"
+
+class QLabel;
+class QPushButton;
+class TDialogs;
+
+// One line of the dialog: the technique's name and what the records say of it.
+struct TTechniqueLine {
+    QString Name;
+    QString Share;  // "7 / 10 (70%)", or "—" when never played
+};
+
+class TPracticeDialog final : public QDialog {
+  public:
+    static constexpr int kWeakest = 0;
+
+    explicit TPracticeDialog(THelpPage help = {}, QWidget* parent = nullptr);
+
+    // Before each opening: the nine lines (index 0 is technique 1) and the technique the
+    // weakest stands for now.
+    void PrepareToOpen(const std::array<TTechniqueLine, 9>& lines, int weakest);
+    // What was chosen once the dialog has closed: a technique, kWeakest, or nothing.
+    std::optional<int> Chosen() const { return chosen_; }
+
+    QPushButton* TechniqueButton(int technique) const {
+        return buttons_.at(static_cast<std::size_t>(technique - 1));
+    }
+    QPushButton* WeakestButton() const { return weakest_; }
+    QPushButton* CloseButton() const { return close_; }
+
+  private:
+    void Choose(int technique);
+
+    std::array<QPushButton*, 9> buttons_{};
+    QPushButton* weakest_ = nullptr;
+    QPushButton* close_ = nullptr;
+    std::optional<int> chosen_;
+    THelpPage help_;
+};
+
+// Readies the dialog, shows it modally and gives what was chosen.
+std::optional<int> RunPracticeDialog(TPracticeDialog& dialog, TDialogs& dialogs,
+                                     const std::array<TTechniqueLine, 9>& lines, int weakest);
