@@ -7,6 +7,7 @@
 #include "journey/round_rules.h"
 #include "journey/route_tables.h"
 #include "logic/random.h"
+#include "logic/technique_names.h"
 #include "logic/templates.h"
 #include "platform/clock.h"
 #include "storage/data_file.h"
@@ -70,6 +71,14 @@ QString VerdictText(TVerdict verdict) {
 }
 
 QString ProgressText(const TJudgement& j) {
+    if (j.PracticeTechnique != 0) {
+        const QString name = QString::fromUtf8(
+            TechniqueLevelNames.at(static_cast<std::size_t>(j.PracticeTechnique)).data());
+        return QStringLiteral("修行 practice: %1%2")
+            .arg(name, j.Hinted && j.Verdict == TVerdict::Success
+                           ? QStringLiteral("　ヒントあり with a hint")
+                           : QString());
+    }
     if (j.StationAfter >= kLastStation)
         return QStringLiteral("京に着きました you have reached Kyoto");
     if (j.StationAfter == j.StationBefore && j.AtCheckpoint)
@@ -80,6 +89,33 @@ QString ProgressText(const TJudgement& j) {
     return QStringLiteral("%1 → %2　%3 → %4")
         .arg(StationJapanese(j.StationBefore), StationJapanese(j.StationAfter),
              StationRomanised(j.StationBefore), StationRomanised(j.StationAfter));
+}
+
+bool BoardTakesMoves(TGameState s) {
+    return s == TGameState::Running || s == TGameState::PracticeRunning;
+}
+
+bool BoardHidden(TGameState s) {
+    return s == TGameState::Paused || s == TGameState::CloseAsked ||
+           s == TGameState::PracticePaused;
+}
+
+bool TimerRuns(TGameState s) {
+    return BoardTakesMoves(s) || s == TGameState::PracticeWaiting;
+}
+
+bool Practising(TGameState s) {
+    switch (s) {
+        case TGameState::PracticePicker:
+        case TGameState::PracticeWaiting:
+        case TGameState::PracticeRunning:
+        case TGameState::PracticePaused:
+        case TGameState::PracticeJudging:
+        case TGameState::PracticeJudged:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void TGameReply::Append(TGameReply next) {
@@ -96,6 +132,8 @@ void TGameReply::Append(TGameReply next) {
     JourneyChanged = JourneyChanged || next.JourneyChanged;
     StartSoon = StartSoon || next.StartSoon;
     CloseNow = CloseNow || next.CloseNow;
+    Waiting = (Waiting && !next.RoundStarted) || next.Waiting;
+    if (next.Hint) Hint = next.Hint;
     if (next.Open != TOpen::Nothing) {
         Open = next.Open;
         Question = next.Question;
@@ -120,6 +158,8 @@ std::int64_t TGame::Now() const {
 }
 
 std::int64_t TGame::NextTickDelay() const {
+    // A position made in the background is looked for a few times a second.
+    if (state_ == TGameState::PracticeWaiting) return 100;
     return round_.NextTickDelay(Now());
 }
 
@@ -148,22 +188,35 @@ bool TGame::Takes(TCommand command) const {
         case TCommand::OpenRecords:
             return between && currentUser_ >= 0;
         case TCommand::PlayerMoved:
-        case TCommand::Tick:
         case TCommand::Pause:
-            return s == S::Running;
+            return s == S::Running || s == S::PracticeRunning;
+        case TCommand::Tick:
+            return s == S::Running || s == S::PracticeRunning || s == S::PracticeWaiting;
         case TCommand::Resume:
-            return s == S::Paused;
+            return s == S::Paused || s == S::PracticePaused;
         case TCommand::EndRound:
-            return s == S::Judging;
+            return s == S::Judging || s == S::PracticeJudging;
         case TCommand::CloseRequested:
             // Not while a move is judged, nor twice over one question.
-            return s != S::Judging && s != S::CloseAsked;
+            return s != S::Judging && s != S::PracticeJudging && s != S::CloseAsked;
         case TCommand::CloseAnswered:
             return s == S::CloseAsked;
         case TCommand::ExplanationDone:
             return s == S::Judged;
         case TCommand::Why:
-            return s == S::Judged && roundExplanation_.Explained();
+            return (s == S::Judged || s == S::PracticeJudged) && roundExplanation_.Explained();
+        case TCommand::OpenPractice:
+            return between && currentUser_ >= 0 && services_.Practice != nullptr;
+        case TCommand::PracticeChosen:
+            return s == S::PracticePicker;
+        case TCommand::Hint:
+            return s == S::PracticeRunning && hint_.Stage < kLastHintStage &&
+                   roundExplanation_.Explained();
+        case TCommand::NextPractice:
+            return s == S::PracticeJudged;
+        case TCommand::LeavePractice:
+            return s == S::PracticeWaiting || s == S::PracticeRunning || s == S::PracticePaused ||
+                   s == S::PracticeJudged;
     }
     return false;
 }
@@ -245,7 +298,10 @@ TGameReply TGame::PlayerChosen(const TPlayerChoice& choice) {
     }
     const TSenkaroUser& user = users_.Items(selected);
     const bool atDestination = user.Station == kLastStation;
-    if (choice.Continue && atDestination && user.Level < kLevelCount - 1) {
+    if (choice.Practice && services_.Practice) {
+        // Practice is no journey round: no arrival question first, wherever the player stands.
+        reply.Append(SelectUser(selected, TAfter::Practice));
+    } else if (choice.Continue && atDestination && user.Level < kLevelCount - 1) {
         reply.Append(AskArrival(selected, TAfter::Round));
     } else if (choice.Continue && !atDestination) {
         reply.Append(SelectUser(selected, TAfter::Round));
@@ -363,6 +419,10 @@ TGameReply TGame::Proceed(TAfter after) {
         case TAfter::Records:
             reply.Open = TOpen::Records;
             break;
+        case TAfter::Practice:
+            state_ = TGameState::PracticePicker;
+            reply.Open = TOpen::PracticePicker;
+            break;
     }
     return reply;
 }
@@ -415,7 +475,8 @@ TGameReply TGame::PlayerMoved(const TPlacedMove& move) {
     move_ = move;
     verdict_ = *verdict;
     playedMs_ = played;
-    state_ = TGameState::Judging;
+    state_ =
+        state_ == TGameState::PracticeRunning ? TGameState::PracticeJudging : TGameState::Judging;
     TGameReply reply;
     reply.JudgeLater = true;
     reply.Beep = verdict_ == TVerdict::WrongMove;
@@ -426,7 +487,8 @@ TGameReply TGame::PlayerMoved(const TPlacedMove& move) {
 
 TGameReply TGame::EndRound() {
     if (!Takes(TCommand::EndRound)) return Refused();
-    TGameReply reply = Finish(verdict_, true);
+    TGameReply reply =
+        state_ == TGameState::PracticeJudging ? FinishPractice(verdict_) : Finish(verdict_, true);
     Into(reply);
     return reply;
 }
@@ -434,6 +496,15 @@ TGameReply TGame::EndRound() {
 TGameReply TGame::Tick() {
     if (!Takes(TCommand::Tick)) return Refused();
     TGameReply reply;
+    if (state_ == TGameState::PracticeWaiting || state_ == TGameState::PracticeRunning) {
+        // Waiting: the position may be ready now. Running: the clock counts up, never out.
+        if (state_ == TGameState::PracticeWaiting)
+            reply = TakePosition();
+        else
+            reply.Countdown = ElapsedCaption(round_.PlayedMs(Now()));
+        Into(reply);
+        return reply;
+    }
     const TTick tick = round_.Tick(Now());
     if (tick.TimedOut)
         reply = Finish(TVerdict::TimeOut, false);
@@ -446,6 +517,12 @@ TGameReply TGame::Tick() {
 TGameReply TGame::Pause() {
     if (!Takes(TCommand::Pause)) return Refused();
     TGameReply reply;
+    if (state_ == TGameState::PracticeRunning) {
+        round_.Pause(Now());
+        state_ = TGameState::PracticePaused;
+        Into(reply);
+        return reply;
+    }
     // A round whose time is up ends rather than pausing.
     if (round_.Tick(Now()).TimedOut) {
         reply = Finish(TVerdict::TimeOut, false);
@@ -460,6 +537,13 @@ TGameReply TGame::Pause() {
 TGameReply TGame::Resume() {
     if (!Takes(TCommand::Resume)) return Refused();
     TGameReply reply;
+    if (state_ == TGameState::PracticePaused) {
+        round_.Resume(Now());
+        state_ = TGameState::PracticeRunning;
+        reply.Countdown = ElapsedCaption(round_.PlayedMs(Now()));
+        Into(reply);
+        return reply;
+    }
     const TTick tick = round_.Resume(Now());
     if (tick.TimedOut) {
         reply = Finish(TVerdict::TimeOut, false);

@@ -15,12 +15,27 @@
 //   ChoosingCharacter: a new journey's travel character is asked
 //   Arrived: the player stands at the destination; the arrival question is pending
 //
+// Practice (修行) drills one technique, and is no part of the journey:
+//
+//   BetweenRounds / Judged ──OpenPractice──> PracticePicker  (or PlayerChosen with Practice)
+//   PracticePicker ──PracticeChosen──> PracticeRunning, or PracticeWaiting while no position
+//     of the technique is ready (Tick asks again); closed without a choice: BetweenRounds
+//   PracticeRunning ⇄ PracticePaused ──a move──> PracticeJudging ──EndRound──> PracticeJudged
+//   PracticeJudged ──NextPractice──> PracticeRunning or PracticeWaiting (the same technique)
+//   PracticeWaiting / Running / Paused / Judged ──LeavePractice──> BetweenRounds
+//
+// A practice round's clock counts up and never runs out; Hint shows its hints one stage at a
+// time. It moves no player and changes no journey, checkpoint or saved player line (not even
+// its Updated stamp); only its record is added and saved. Closing is free throughout, and a
+// round left or closed unjudged leaves no record.
+//
 // A player who stands at the destination is asked the arrival question before anything else
 // they ask for (a round, the player dialog, the records) is done, so no round is ever played at
-// the destination. Making a puzzle lasts only inside Start.
+// the destination. Practice asks nothing: after it, the next of those asks as it would have.
+// Making a puzzle lasts only inside Start; a practice position is taken ready-made.
 //
 // Conventions: cells are (col, row); stations 0-54; times in milliseconds of the monotonic
-// clock; players are indexes into Players(), -1 for none.
+// clock; players are indexes into Players(), -1 for none; techniques 1-9.
 #pragma once
 
 #include <QString>
@@ -34,11 +49,13 @@
 #include "board/board.h"
 #include "journey/date_time.h"
 #include "journey/player_choice.h"
+#include "journey/practice.h"
 #include "journey/round.h"
 #include "journey/round_records.h"
 #include "journey/senkaro_user.h"
 #include "logic/explanation.h"
 #include "logic/matrix.h"
+#include "logic/practice_position.h"
 
 class TClock;
 class TStorageReporter;
@@ -56,7 +73,21 @@ enum class TGameState {
     Judging,            // the move is judged; the round ends from the event loop
     Judged,             // the answer stands on the board; its explanation is offered
     Closed,             // the window may go
+    PracticePicker,     // the technique picker is open
+    PracticeWaiting,    // no position of the technique is ready yet: "making…"
+    PracticeRunning,    // the clock counts up; the board takes one move; hints may be asked
+    PracticePaused,     // the clock stands; the board is hidden
+    PracticeJudging,    // the move is judged; the round ends from the event loop
+    PracticeJudged,     // the answer and its explanation; next, or back to the journey
 };
+
+// What the window makes of a state: whether the board takes a move, whether it is hidden, and
+// whether the tick timer runs (the countdown, the practice clock, or the wait for a position).
+bool BoardTakesMoves(TGameState state);
+bool BoardHidden(TGameState state);
+bool TimerRuns(TGameState state);
+// One of the practice states.
+bool Practising(TGameState state);
 
 enum class TCommand {
     Activated,
@@ -76,6 +107,11 @@ enum class TCommand {
     ExplanationDone,
     Why,
     OpenRecords,
+    OpenPractice,
+    PracticeChosen,
+    Hint,
+    NextPractice,
+    LeavePractice,
 };
 
 // What the window opens once the reply's messages and cue are through.
@@ -87,6 +123,7 @@ enum class TOpen {
     ArrivalQuestion,  // Question with Yes and No; then ArrivalAnswered
     CloseQuestion,    // Question with Yes and Cancel; then CloseAnswered
     Records,          // the current player's statistics
+    PracticePicker,   // the technique picker (PracticeChoices()); then PracticeChosen
 };
 
 struct TGameReply {
@@ -97,10 +134,15 @@ struct TGameReply {
     // Each in a message box, in this order, before the cue.
     std::vector<QString> Messages;
     std::optional<int> Cue;
-    // A new puzzle stands on the board and its countdown runs.
+    // A new puzzle stands on the board and its countdown (in practice: its clock) runs.
     bool RoundStarted = false;
-    // The countdown's new caption.
+    // The countdown's new caption; in practice the time played, counting up ("0:00").
     std::optional<QString> Countdown;
+    // No practice position is ready yet: MakingText() shows; Tick after NextTickDelay asks
+    // again.
+    bool Waiting = false;
+    // A practice hint to draw, in place of the one before (RoundStarted clears them).
+    std::optional<TPracticeHint> Hint;
     // A move was taken: EndRound is to be called from the event loop, once the board's change
     // notification has returned.
     bool JudgeLater = false;
@@ -134,16 +176,23 @@ struct TJudgement {
     int StationBefore = 0;
     int StationAfter = 0;
     bool AtCheckpoint = false;  // a failure at a checkpoint: no step back
+    // A practice round: the technique practised (0 for a journey round), and whether a hint
+    // was asked.
+    int PracticeTechnique = 0;
+    bool Hinted = false;
 };
 
 // The move along the road in a few words, Japanese then English: "品川 → 川崎 Shinagawa →
 // Kawasaki", no step back at a checkpoint, no further back than the start, or Kyoto reached.
+// For a practice round the technique practised, and whether it was solved with a hint.
 QString ProgressText(const TJudgement& judgement);
 
 struct TGameServices {
     TClock* Clock = nullptr;  // monotonic
     std::function<date_time::TDateTime()> WallClock = &date_time::Now;
     std::string DataFile = kUsersFileName;
+    // Where practice positions come from; without one there is no practice.
+    TPracticeSource* Practice = nullptr;
 };
 
 class TGame {
@@ -183,6 +232,19 @@ class TGame {
     TGameReply Why();
     TGameReply OpenRecords();
 
+    // --- Practice ---------------------------------------------------------------------------
+    // The technique picker for the current player; no arrival question comes first.
+    TGameReply OpenPractice();
+    // The picker's answer: a round of the technique (the source told to prefer it), or the
+    // wait for one; closed without a choice, or a technique outside 1-9: back between rounds.
+    TGameReply PracticeChosen(const TPracticeChoice& choice);
+    // The next stage of hints (1, 2, 3), drawn by the window; the round counts as hinted.
+    TGameReply Hint();
+    // Another position of the same technique.
+    TGameReply NextPractice();
+    // Back to the journey, between rounds; an unjudged round leaves no record.
+    TGameReply LeavePractice();
+
     // --- What the window draws --------------------------------------------------------------
     const TSenkaroUsers& Players() const { return users_; }
     const TRoundRecords& Records() const { return records_; }
@@ -199,12 +261,18 @@ class TGame {
     const TMatrix& RoundPosition() const { return roundPosition_; }
     const TExplanation& RoundExplanation() const { return roundExplanation_; }
     int AnswerTechnique() const { return round_.AnswerTechnique(); }
-    // How long until the countdown's caption changes.
+    // How long until the countdown's (or the practice clock's) caption changes; while waiting
+    // for a practice position, until it is asked for again.
     std::int64_t NextTickDelay() const;
+    // What the technique picker shows for the current player.
+    TPracticeMenu PracticeChoices() const;
+    // The technique practised (0 outside practice), and the hint shown so far (stage 0: none).
+    int PracticeTechnique() const { return practiceTechnique_; }
+    const TPracticeHint& ShownHint() const { return hint_; }
     std::int64_t Now() const;
 
   private:
-    enum class TAfter { Nothing, Round, PlayerDialog, Records };
+    enum class TAfter { Nothing, Round, PlayerDialog, Records, Practice };
 
     TGameReply Refused() const;
     bool AtDestination() const;
@@ -224,6 +292,15 @@ class TGame {
     std::optional<bool> SaveUsers();
     bool IsCheckpoint(int station) const;
     void Into(TGameReply& reply);
+
+    // Practice: a ready position of the technique laid out, or the wait for one; a position
+    // the game could not judge or explain is passed over.
+    TGameReply TakePosition();
+    bool LayOutPractice(const TPracticePosition& position);
+    TGameReply FinishPractice(TVerdict verdict);
+    // The round's answer placed by the program; its piece, or none.
+    int PlaceAnswer();
+    void RecordPractice(TRoundResult result);
 
     TGameServices services_;
     std::unique_ptr<TStorageReporter> reporter_;
@@ -245,4 +322,6 @@ class TGame {
     int arrived_ = -1;
     TAfter after_ = TAfter::Nothing;
     bool pausedBeforeAsking_ = false;
+    int practiceTechnique_ = 0;
+    TPracticeHint hint_;
 };

@@ -37,6 +37,9 @@ std::optional<TGameReply> TGameDialogs::Open(const TGameReply& reply, TGame& gam
             return game.ArrivalAnswered(dialogs_.Ask(reply.Question, false) == TAnswer::Yes);
         case TOpen::CloseQuestion:
             return game.CloseAnswered(dialogs_.Ask(reply.Question, true) == TAnswer::Yes);
+        case TOpen::PracticePicker:
+            // This window has no technique picker: as if it were closed.
+            return game.PracticeChosen({});
         case TOpen::Records:
             break;
     }

@@ -1,6 +1,6 @@
-// What the player dialog hands back when it closes: whether the chosen player plays on, who was
-// chosen, and the players added through its new-user item. The game carries it out; the dialog
-// itself changes and saves nothing.
+// What the player dialog hands back when it closes: whether the chosen player plays on or
+// practises, who was chosen, and the players added through its new-user item. The game carries
+// it out; the dialog itself changes and saves nothing.
 #pragma once
 
 #include <QString>
@@ -21,4 +21,7 @@ struct TPlayerChoice {
     // In the order they were added. A name already in the list gets the new character; every
     // addition stands whether or not the dialog continues.
     std::vector<TNewPlayer> Added;
+    // 修行 practice: the chosen player practises a technique (the picker opens) instead of
+    // playing on; Continue is then not looked at.
+    bool Practice = false;
 };

@@ -1,5 +1,5 @@
-// TRound's rules: the countdown, pause and resume, the judgement of the one move, and the rule
-// for closing during a round.
+// TRound's rules: the countdown (or the clock that counts up), pause and resume, the judgement
+// of the one move, and the rule for closing during a round.
 #include "journey/round.h"
 
 #include <algorithm>
@@ -14,17 +14,25 @@ bool TRound::BeginMaking(int kind) {
 }
 
 void TRound::Abandon() {
-    if (state_ == TRoundState::Making) state_ = TRoundState::Idle;
+    if (state_ != TRoundState::Idle && !judging_) state_ = TRoundState::Idle;
 }
 
 void TRound::Start(const TMove& forced, int level, std::int64_t now, int technique) {
     if (state_ != TRoundState::Making) return;
     forced_ = forced;
     technique_ = technique;
+    countsUp_ = false;
     timeLimit_ = TimeLimitMs(puzzleKind_, level);
     startTick_ = now;
     pauseStart_ = now;
     state_ = TRoundState::Running;
+}
+
+void TRound::StartCountingUp(const TMove& forced, std::int64_t now, int technique) {
+    if (state_ != TRoundState::Making) return;
+    Start(forced, 0, now, technique);
+    countsUp_ = true;
+    timeLimit_ = 0;
 }
 
 std::int64_t TRound::Played(std::int64_t now) const {
@@ -32,7 +40,7 @@ std::int64_t TRound::Played(std::int64_t now) const {
 }
 
 std::int64_t TRound::PlayedMs(std::int64_t now) const {
-    return std::clamp<std::int64_t>(Played(now), 0, timeLimit_);
+    return std::clamp<std::int64_t>(Played(now), 0, countsUp_ ? kLongestPlayMs : timeLimit_);
 }
 
 std::int64_t TRound::Remaining(std::int64_t now) const {
@@ -40,7 +48,7 @@ std::int64_t TRound::Remaining(std::int64_t now) const {
 }
 
 TTick TRound::Tick(std::int64_t now) {
-    if (state_ != TRoundState::Running) return {Remaining(now), false};
+    if (state_ != TRoundState::Running || countsUp_) return {Remaining(now), false};
     const std::int64_t remaining = Remaining(now);
     if (remaining > 0) return {remaining, false};
     state_ = TRoundState::Idle;
@@ -48,6 +56,7 @@ TTick TRound::Tick(std::int64_t now) {
 }
 
 std::int64_t TRound::NextTickDelay(std::int64_t now) const {
+    if (countsUp_) return 1000 - std::max<std::int64_t>(0, Played(now)) % 1000;
     const std::int64_t remaining = Remaining(now);
     const std::int64_t toNextSecond = remaining % 1000;
     return toNextSecond == 0 ? 1000 : toNextSecond;
@@ -72,13 +81,13 @@ std::optional<TVerdict> TRound::Judge(const TMove& move, std::int64_t now) {
     if (state_ != TRoundState::Running || judging_) return std::nullopt;
     judging_ = true;
     state_ = TRoundState::Idle;
-    if (Played(now) >= timeLimit_) return TVerdict::TimeOut;
+    if (!countsUp_ && Played(now) >= timeLimit_) return TVerdict::TimeOut;
     return move == forced_ ? TVerdict::Success : TVerdict::WrongMove;
 }
 
 TCloseRule TRound::CloseRule(std::int64_t now, bool atCheckpoint) const {
     if (state_ == TRoundState::Making || judging_) return TCloseRule::Refused;
-    if (!Active()) return TCloseRule::Free;
+    if (!Active() || countsUp_) return TCloseRule::Free;
     if (Played(now) < kFreeCloseMs || atCheckpoint) return TCloseRule::Free;
     return TCloseRule::Ask;
 }

@@ -5,6 +5,9 @@
 // board takes one move), Paused (the countdown stands, the board is hidden). A round ends by a
 // judged move or by the end of its time, and goes back to Idle.
 //
+// A practice round counts up instead: it has no time limit, never times out, and may always be
+// closed; the time it keeps stops at kLongestPlayMs, the longest a record holds.
+//
 // Times are milliseconds of a monotonic clock. StartTick is moved forward by every completed
 // pause, so now - StartTick is always the time played, and TimeLimit + StartTick - now the time
 // left. Cells are (col, row).
@@ -32,6 +35,8 @@ class TRound {
   public:
     // Closing within the first minute of play is free.
     static constexpr std::int64_t kFreeCloseMs = 60000;
+    // The most a round that counts up keeps as its time played: a day, as the records hold.
+    static constexpr std::int64_t kLongestPlayMs = 24LL * 3600 * 1000;
 
     TRoundState State() const { return state_; }
     // A round is under way: running or paused.
@@ -49,13 +54,18 @@ class TRound {
 
     // Idle -> Making. Refused (false) while a round is under way.
     bool BeginMaking(int kind);
-    // Making -> Idle: the puzzle had no single forced move.
+    // Making, Running or Paused -> Idle, unjudged: the puzzle had no single forced move, or the
+    // player left a practice round. Nothing while a move is judged.
     void Abandon();
     // Making -> Running: the countdown of the kind at the level starts now. The technique is
     // the level of the technique that found the forced move (for the records).
     void Start(const TMove& forced, int level, std::int64_t now, int technique = 0);
+    // Making -> Running with no time limit: the clock counts up (the kind stays as made).
+    void StartCountingUp(const TMove& forced, std::int64_t now, int technique);
+    bool CountsUp() const { return countsUp_; }
     int AnswerTechnique() const { return technique_; }
-    // The time played so far, pauses not counted, never more than the limit.
+    // The time played so far, pauses not counted, never more than the limit (kLongestPlayMs
+    // when counting up).
     std::int64_t PlayedMs(std::int64_t now) const;
 
     // The time left, counted up to the pause's start while paused.
@@ -63,7 +73,8 @@ class TRound {
     // The countdown's tick: the time left, and the end of the round when none is left.
     TTick Tick(std::int64_t now);
     // How long until the time left falls to the next whole second (1-1000 ms), so the next
-    // tick comes when the caption changes, however pauses have shifted the countdown.
+    // tick comes when the caption changes, however pauses have shifted the countdown; counting
+    // up, until the time played reaches the next whole second.
     std::int64_t NextTickDelay(std::int64_t now) const;
 
     // Running -> Paused; a second pause keeps the first one's start. False when not running.
@@ -91,5 +102,6 @@ class TRound {
     std::int64_t startTick_ = 0;
     std::int64_t pauseStart_ = 0;
     bool judging_ = false;
+    bool countsUp_ = false;
     int technique_ = 0;
 };

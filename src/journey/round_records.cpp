@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::array<const char*, 4> kResultNames = {"ok", "wrong", "timeout", "gaveup"};
+constexpr std::array<const char*, 5> kResultNames = {"ok", "wrong", "timeout", "gaveup", "hinted"};
 
 std::optional<std::int64_t> Number(const QString& text) {
     bool ok = false;
@@ -27,9 +27,26 @@ struct TRange {
 
 constexpr TRange kLevels{0, 2};
 constexpr TRange kStations{0, 54};
-constexpr TRange kKinds{1, 6};
+constexpr TRange kKinds{0, 6};
 constexpr TRange kTechniques{0, 9};
-constexpr TRange kTimes{0, 24LL * 3600 * 1000};
+constexpr TRange kPracticed{1, 9};
+constexpr TRange kTimes{0, kLongestRecordedMs};
+
+// Whether a round of the kind can end so: a journey round is never hinted, a practice round
+// never runs out of time nor is given up.
+bool EndsSo(int kind, TRoundResult result) {
+    switch (result) {
+        case TRoundResult::Ok:
+        case TRoundResult::Wrong:
+            return true;
+        case TRoundResult::Timeout:
+        case TRoundResult::GaveUp:
+            return kind != kPracticeKind;
+        case TRoundResult::Hinted:
+            break;
+    }
+    return kind == kPracticeKind;
+}
 
 }  // namespace
 
@@ -78,17 +95,21 @@ std::optional<TRoundRecord> TRoundRecord::FromText(const QString& line) {
     record.Technique = static_cast<int>(*numbers[3]);
     record.Result = *result;
     record.Ms = *numbers[4];
+    if (!record.Valid()) return std::nullopt;
     return record;
 }
 
-bool TRoundRecord::InRange() const {
-    return kLevels.Holds(Level) && kStations.Holds(Station) && kKinds.Holds(Kind) &&
-           kTechniques.Holds(Technique) && kTimes.Holds(Ms);
+bool TRoundRecord::Valid() const {
+    return !Name.isEmpty() && kLevels.Holds(Level) && kStations.Holds(Station) &&
+           kKinds.Holds(Kind) && kTechniques.Holds(Technique) && kTimes.Holds(Ms) &&
+           EndsSo(Kind, Result) && (!IsPractice() || kPracticed.Holds(Technique));
 }
 
-void TRoundRecords::Add(const TRoundRecord& record) {
+bool TRoundRecords::Add(const TRoundRecord& record) {
+    if (!record.Valid()) return false;
     lines_.append(record.ToText());
     if (Count() > kMaxRecords) lines_.remove(0, Count() - kMaxRecords);
+    return true;
 }
 
 std::vector<TRoundRecord> TRoundRecords::OfPlayer(const QString& name) const {

@@ -3,11 +3,15 @@
 //
 // A record is a line of the data file's section "records":
 //   name=yyyy/MM/dd H:mm:ss,level,station,kind,technique,result,ms
-// with result "ok", "wrong", "timeout" or "gaveup", and ms the time played (pauses not
-// counted). At most kMaxRecords are kept, the oldest dropped first. The lines are kept as they
-// were read and parsed only when asked for, so a file with thousands of them loads and saves
-// fast; a line that is no record, or whose numbers lie outside their ranges, is kept in the
-// file but counts for nothing.
+// with ms the time played (pauses not counted). A journey round has kind 1-6 and ends "ok",
+// "wrong", "timeout" or "gaveup". A practice round has kind 0, the technique practised (1-9),
+// and ends "ok", "wrong" or "hinted" (solved after a hint); it keeps the level and station the
+// player stood at, which it did not change. No other pairing of kind and result is a record.
+//
+// At most kMaxRecords are kept, the oldest dropped first. The lines are kept as they were read
+// and parsed only when asked for, so a file with thousands of them loads and saves fast; a line
+// that is no record, or whose numbers lie outside their ranges, is kept in the file but counts
+// for nothing.
 #pragma once
 
 #include <QString>
@@ -23,8 +27,12 @@
 class TStorageReporter;
 
 inline constexpr char kRecordsSection[] = "records";
+// The kind of a practice round's record: no journey puzzle has it.
+inline constexpr int kPracticeKind = 0;
+// The longest time played a record holds: a day.
+inline constexpr std::int64_t kLongestRecordedMs = 24LL * 3600 * 1000;
 
-enum class TRoundResult { Ok, Wrong, Timeout, GaveUp };
+enum class TRoundResult { Ok, Wrong, Timeout, GaveUp, Hinted };
 
 QString ResultName(TRoundResult result);
 std::optional<TRoundResult> ResultFromName(const QString& name);
@@ -33,19 +41,22 @@ struct TRoundRecord {
     QString Name;
     date_time::TDateTime When = 0;
     int Level = 0;
-    int Station = 0;  // before the round
-    int Kind = 1;
-    int Technique = 0;  // the level of the technique that found the answer, 0-9
+    int Station = 0;    // before the round
+    int Kind = 1;       // 1-6, or kPracticeKind
+    int Technique = 0;  // the level of the technique that found the answer, 0-9; or practised
     TRoundResult Result = TRoundResult::Ok;
     std::int64_t Ms = 0;
 
+    bool IsPractice() const { return Kind == kPracticeKind; }
+
     QString ToText() const;
     // Nothing for a line that is not a record (no name, a field missing or not a number, an
-    // unknown result, a number outside its range).
+    // unknown result, a number outside its range, a kind and result no round ends with).
     static std::optional<TRoundRecord> FromText(const QString& line);
-    // Every number within its range: level 0-2, station 0-54, kind 1-6, technique 0-9, and
-    // 0 to 24 hours played.
-    bool InRange() const;
+    // A round could have made it: a name, every number within its range (level 0-2, station 0-54,
+    // kind 0-6, technique 0-9, 0 to 24 hours played), and a journey round (kind 1-6) ended ok,
+    // wrong, timeout or gaveup, a practice round (kind 0) of technique 1-9 ok, wrong or hinted.
+    bool Valid() const;
     friend bool operator==(const TRoundRecord&, const TRoundRecord&) = default;
 };
 
@@ -65,8 +76,9 @@ class TRoundRecords {
     std::optional<TRoundRecord> Items(int index) const {
         return TRoundRecord::FromText(lines_.at(index));
     }
-    // Adds at the end; the oldest goes when more than kMaxRecords are kept.
-    void Add(const TRoundRecord& record);
+    // Adds at the end; the oldest goes when more than kMaxRecords are kept. A record that is
+    // not Valid() is not added (it would read back as nothing): false.
+    bool Add(const TRoundRecord& record);
     // The records of one player, oldest first.
     std::vector<TRoundRecord> OfPlayer(const QString& name) const;
 

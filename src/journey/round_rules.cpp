@@ -1,5 +1,6 @@
 #include "journey/round_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -8,6 +9,20 @@
 namespace {
 
 constexpr std::array<int, 18> kKindTable = {1, 2, 2, 3, 3, 4, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6};
+
+// Whole seconds as "h:mm:ss", "m:ss", or below a minute "s" unless `minutes` keeps "0:ss".
+QString ClockText(std::int64_t seconds, bool minutes) {
+    const std::int64_t h = seconds / 3600;
+    const std::int64_t m = (seconds / 60) % 60;
+    const std::int64_t s = seconds % 60;
+    if (h > 0)
+        return QStringLiteral("%1:%2:%3")
+            .arg(h)
+            .arg(m, 2, 10, QChar(u'0'))
+            .arg(s, 2, 10, QChar(u'0'));
+    if (m > 0 || minutes) return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QChar(u'0'));
+    return QString::number(s);
+}
 
 }  // namespace
 
@@ -41,15 +56,9 @@ std::int64_t TimeLimitMs(int kind, int level) {
 
 QString CountdownCaption(std::int64_t remainingMs) {
     if (remainingMs <= 0) return QStringLiteral("0");
-    const std::int64_t seconds = remainingMs / 1000;
-    const std::int64_t h = seconds / 3600;
-    const std::int64_t m = (seconds / 60) % 60;
-    const std::int64_t s = seconds % 60;
-    if (h > 0)
-        return QStringLiteral("%1:%2:%3")
-            .arg(h)
-            .arg(m, 2, 10, QChar(u'0'))
-            .arg(s, 2, 10, QChar(u'0'));
-    if (m > 0) return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QChar(u'0'));
-    return QString::number(s);
+    return ClockText(remainingMs / 1000, false);
+}
+
+QString ElapsedCaption(std::int64_t playedMs) {
+    return ClockText(std::max<std::int64_t>(0, playedMs) / 1000, true);
 }

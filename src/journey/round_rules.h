@@ -1,5 +1,6 @@
 // The rules of a round that need no window: which kind of puzzle comes at a level and
-// station, how long its countdown runs, and how the remaining time is shown.
+// station, how long its countdown runs, and how the remaining time (or, counting up, the time
+// played) is shown.
 //
 // Kinds 1-6 (1: a unit with eight digits, 2: a digit with one place left, 3: a cell with one
 // candidate, 4-6: eliminations of levels 4-6 first). Levels 0 beginner, 1 intermediate,
@@ -23,3 +24,7 @@ std::int64_t TimeLimitMs(int kind, int level);
 
 // "h:mm:ss", "m:ss" or "s" for the whole seconds left; "0" when no time is left.
 QString CountdownCaption(std::int64_t remainingMs);
+
+// The time played of a round that counts up, in whole seconds: "m:ss", or "h:mm:ss" from an
+// hour on ("0:00" at the start, so the caption keeps its form as it grows).
+QString ElapsedCaption(std::int64_t playedMs);

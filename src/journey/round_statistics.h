@@ -1,7 +1,8 @@
 // What a player's records say: rounds and successes by level and by technique, best and
-// median times by kind, runs of successes, journeys finished, and the series the charts draw.
-// Pure computation over a list of records, oldest first; a record whose numbers lie outside
-// their ranges (see TRoundRecord::InRange) counts for nothing.
+// median times by kind, runs of successes, journeys finished, and the series the charts draw;
+// and apart from all of these, which count journey rounds only, the practice rounds of each
+// technique. Pure computation over a list of records, oldest first; a record no round could
+// have made (see TRoundRecord::Valid) counts for nothing.
 #pragma once
 
 #include <array>
@@ -18,6 +19,9 @@ struct TTally {
     double Share() const { return Rounds == 0 ? 0.0 : static_cast<double>(Successes) / Rounds; }
     friend bool operator==(const TTally&, const TTally&) = default;
 };
+
+// A share as the windows show it: "3 / 7 (43%)", or "—" with no round.
+QString ShareText(const TTally& tally);
 
 struct TKindTimes {
     int Rounds = 0;
@@ -37,8 +41,8 @@ struct TPlayerStatistics {
     int JourneysFinished = 0;  // from the player's own level and station
 };
 
-// The statistics of a player's records (oldest first); the journeys finished come from where
-// the player stands, so they are right without records too.
+// The statistics of a player's journey rounds (oldest first; practice rounds are passed over);
+// the journeys finished come from where the player stands, so they are right without records.
 TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records, int level,
                                     int station);
 
@@ -46,16 +50,32 @@ TPlayerStatistics ComputeStatistics(const std::vector<TRoundRecord>& records, in
 // the player stands there.
 int JourneysFinished(int level, int station);
 
+// The practice rounds of one technique: how they ended, and how long the unaided successes
+// took (the time a player needs to see the technique on their own).
+struct TPracticeTimes {
+    int Rounds = 0;
+    int Ok = 0;
+    int Wrong = 0;
+    int Hinted = 0;                        // solved after a hint
+    std::optional<std::int64_t> MedianMs;  // of the ok rounds; even count: the middle two's mean
+    friend bool operator==(const TPracticeTimes&, const TPracticeTimes&) = default;
+};
+
+// Per technique 1-9; 0 unused.
+using TPracticeStatistics = std::array<TPracticeTimes, 10>;
+
+TPracticeStatistics ComputePracticeStatistics(const std::vector<TRoundRecord>& records);
+
 struct TChartPoint {
     double X;
     double Y;
 };
 
-// Seconds played in each of the last `count` rounds, numbered from 1.
+// Seconds played in each of the last `count` journey rounds, numbered from 1.
 std::vector<TChartPoint> RoundTimes(const std::vector<TRoundRecord>& records, int count = 100);
 
 // The station before each round of the journey at the level (the latest one), then the station
-// the player stands at now; numbered from 1.
+// the player stands at now; numbered from 1. Practice rounds are no part of a journey.
 std::vector<TChartPoint> JourneyStations(const std::vector<TRoundRecord>& records, int level,
                                          int stationNow);
 

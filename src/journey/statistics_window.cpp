@@ -28,14 +28,6 @@ QString Seconds(std::optional<std::int64_t> ms) {
     return QStringLiteral("%1 s").arg(*ms / 1000.0, 0, 'f', 1);
 }
 
-QString Percent(const TTally& t) {
-    if (t.Rounds == 0) return QStringLiteral("—");
-    return QStringLiteral("%1 / %2 (%3%)")
-        .arg(t.Successes)
-        .arg(t.Rounds)
-        .arg(qRound(100 * t.Share()));
-}
-
 QString SummaryHtml(const TPlayerStatistics& s) {
     // The figures at the left, the times by kind at the right.
     QString html = QStringLiteral(
@@ -44,9 +36,9 @@ QString SummaryHtml(const TPlayerStatistics& s) {
     const auto row = [&html](const QString& label, const QString& value) {
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(label, value);
     };
-    row(QStringLiteral("全体 all rounds"), Percent(s.All));
+    row(QStringLiteral("旅の全体 all journey rounds"), ShareText(s.All));
     for (int level = 0; level < 3; ++level)
-        row(LevelName(level), Percent(s.PerLevel[static_cast<std::size_t>(level)]));
+        row(LevelName(level), ShareText(s.PerLevel[static_cast<std::size_t>(level)]));
     row(QStringLiteral("連続正解 run of successes"),
         QStringLiteral("いま now %1 · 最長 longest %2").arg(s.CurrentRun).arg(s.LongestRun));
     row(QStringLiteral("京に着いた旅 journeys finished"), QString::number(s.JourneysFinished));
@@ -65,6 +57,27 @@ QString SummaryHtml(const TPlayerStatistics& s) {
                     .arg(Seconds(t.BestMs), Seconds(t.MedianMs));
     }
     return html + QStringLiteral("</table></td></tr></table>");
+}
+
+// Per technique the practice rounds, how they ended, and the median time of the unaided ones.
+QString PracticeHtml(const TPracticeStatistics& p) {
+    QString html = QStringLiteral(
+        "<table cellspacing=0 cellpadding=4><tr><th align=left>手筋<br>technique</th>"
+        "<th>局<br>rounds</th><th>正解<br>ok</th><th>不正解<br>wrong</th>"
+        "<th>ヒントあり<br>hinted</th><th>中央<br>median</th></tr>");
+    for (int t = 1; t <= 9; ++t) {
+        const TPracticeTimes& times = p[static_cast<std::size_t>(t)];
+        html += QStringLiteral(
+                    "<tr><td>%1</td><td align=center>%2</td><td align=center>%3</td>"
+                    "<td align=center>%4</td><td align=center>%5</td><td align=right>%6</td></tr>")
+                    .arg(QString::fromUtf8(TechniqueLevelNames[static_cast<std::size_t>(t)].data()))
+                    .arg(times.Rounds)
+                    .arg(times.Ok)
+                    .arg(times.Wrong)
+                    .arg(times.Hinted)
+                    .arg(Seconds(times.MedianMs));
+    }
+    return html + QStringLiteral("</table>");
 }
 
 QChart* NewChart(const QString& title) {
@@ -149,15 +162,20 @@ QChartView* View(QChart* chart) {
 }
 
 const QString kNoRoundsYet = QStringLiteral("まだ記録がありません no rounds yet");
+const QString kNoPracticeYet = QStringLiteral("まだ修行していません no practice yet");
 
-// Instead of bare axes: a player with no rounds is told so.
-QWidget* NoRoundsYet() {
-    auto* label = new QLabel(kNoRoundsYet);
+// Instead of bare axes or an empty table: a player with no rounds is told so.
+QLabel* Note(const QString& text) {
+    auto* label = new QLabel(text);
     label->setAlignment(Qt::AlignCenter);
     QFont font(fonts::kWindowFace);
     font.setPixelSize(18);
     label->setFont(font);
     return label;
+}
+
+QWidget* NoRoundsYet() {
+    return Note(kNoRoundsYet);
 }
 
 }  // namespace
@@ -180,15 +198,16 @@ void TStatisticsWindow::ShowPlayer(const QString& name, const std::vector<TRound
                                    int level, int stationNow) {
     setWindowTitle(QStringLiteral("記録 records — %1").arg(name));
     statistics_ = ComputeStatistics(records, level, stationNow);
-    summary_->setText(
-        (records.empty() ? QStringLiteral("<p><b>%1</b></p>").arg(kNoRoundsYet) : QString()) +
-        SummaryHtml(statistics_));
+    practice_ = ComputePracticeStatistics(records);
+    // Practice rounds are no journey rounds: a player who only practised has none.
+    const bool none = statistics_.All.Rounds == 0;
+    summary_->setText((none ? QStringLiteral("<p><b>%1</b></p>").arg(kNoRoundsYet) : QString()) +
+                      SummaryHtml(statistics_));
     while (charts_->count() > 0) {
         QWidget* page = charts_->widget(0);
         charts_->removeTab(0);
         delete page;
     }
-    const bool none = records.empty();
     charts_->addTab(none ? NoRoundsYet() : View(TechniqueChart(statistics_)),
                     QStringLiteral("手筋 techniques"));
     charts_->addTab(none ? NoRoundsYet()
@@ -202,6 +221,17 @@ void TStatisticsWindow::ShowPlayer(const QString& name, const std::vector<TRound
                               JourneyStations(records, level, stationNow),
                               QStringLiteral("局 round"), QStringLiteral("宿 station"), 54, true)),
         QStringLiteral("旅 journey"));
+    const bool practised = std::any_of(practice_.begin(), practice_.end(),
+                                       [](const TPracticeTimes& t) { return t.Rounds > 0; });
+    if (practised) {
+        practiceTable_ = new QLabel(PracticeHtml(practice_));
+        practiceTable_->setTextFormat(Qt::RichText);
+        practiceTable_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        practiceTable_->setMargin(8);
+    } else {
+        practiceTable_ = Note(kNoPracticeYet);
+    }
+    charts_->addTab(practiceTable_, QStringLiteral("修行 practice"));
     // Over the middle of the game's window, at its own size.
     if (const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr)
         move(over->geometry().center() - rect().center());

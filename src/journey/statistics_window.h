@@ -1,7 +1,8 @@
-// The statistics window of one player: the figures of their records (rounds and successes by
-// level and by technique, best and median times by kind, runs, journeys finished) and three
-// charts: the success share per technique, the time of each of the last 100 rounds, and the
-// stations of the current journey.
+// The statistics window of one player: the figures of their journey rounds (rounds and
+// successes by level and by technique, best and median times by kind, runs, journeys finished),
+// three charts of them (the success share per technique, the time of each of the last 100
+// rounds, the stations of the current journey), and on a tab of its own their practice, apart
+// from the journey: per technique the rounds, how they ended, and the median time unaided.
 #pragma once
 
 #include <QDialog>
@@ -24,11 +25,17 @@ class TStatisticsWindow final : public QDialog {
                     int stationNow);
 
     const TPlayerStatistics& Statistics() const { return statistics_; }
+    const TPracticeStatistics& Practice() const { return practice_; }
     QLabel& Summary() { return *summary_; }
     QTabWidget& Charts() { return *charts_; }
+    // The practice tab's page (once a player is shown): the table, or the word that the player
+    // has not practised yet.
+    QLabel& PracticeTable() { return *practiceTable_; }
 
   private:
     QLabel* summary_ = nullptr;
     QTabWidget* charts_ = nullptr;
+    QLabel* practiceTable_ = nullptr;
     TPlayerStatistics statistics_;
+    TPracticeStatistics practice_{};
 };

@@ -9,99 +9,8 @@
 #include <memory>
 #include <set>
 
-#include "journey/game.h"
-#include "journey/game_test_support.h"
+#include "journey/game_fixture.h"
 #include "journey/round_rules.h"
-#include "logic/random.h"
-
-namespace {
-
-const QString kPlayer = QStringLiteral("旅人");
-const QString kWrongMove =
-    QStringLiteral("必然の一手を探してください\r\n\r\nSet a number in the specified cell!");
-const QString kNoFurtherJourney =
-    QStringLiteral("もうこれ以上の旅はありません\r\n\r\nThere is no further journey.");
-
-QString PlayerLine(const QString& name, int level, int station, const QString& checkpoints,
-                   int character) {
-    return QStringLiteral("%1=%2,%3,\"%4\",\"2026/12/01 10:00:00\",%5")
-        .arg(name)
-        .arg(level)
-        .arg(station)
-        .arg(checkpoints)
-        .arg(character);
-}
-
-struct GameTest : ::testing::Test, TGameFolder {
-    TManualClock clock;
-    std::unique_ptr<TGame> game;
-
-    void Load(const QStringList& players = {}) {
-        if (!players.isEmpty()) WritePlayers(players);
-        game = std::make_unique<TGame>(TGameServices{&clock, [] { return 46000.5; }, DataFile()});
-    }
-
-    // One player with checkpoints 5, 20 and 52, chosen in the player dialog: a round soon.
-    void Choose(int level, int station, const QString& checkpoints = QStringLiteral("5,20,52"),
-                unsigned seed = 11) {
-        Load({PlayerLine(kPlayer, level, station, checkpoints, 3 * std::min(level, 2))});
-        SeedProgramRandom(seed);
-        ASSERT_EQ(game->Activated().Open, TOpen::PlayerDialog);
-        ASSERT_TRUE(game->PlayerChosen({true, 0, {}}).StartSoon);
-    }
-    // ... and the round started by the deferred start.
-    TGameReply Begin(int level, int station, unsigned seed = 11) {
-        Choose(level, station, QStringLiteral("5,20,52"), seed);
-        return game->Start();
-    }
-
-    const TSenkaroUser& Player() const { return game->Players().Items(0); }
-    TSenkaroUser Saved(int index = 0) const {
-        TSenkaroUser user;
-        user.FromText(ReadPlayers().value(index));
-        return user;
-    }
-    TMove Answer() const { return game->Round().ForcedMove(); }
-
-    // The digit's top free piece placed on the cell as the player's drop; the judgement's reply
-    // and, when the move was taken, the round's end from the event loop.
-    std::pair<TGameReply, TGameReply> Play(TMove move) {
-        TGameReply judged;
-        judged.Taken = false;
-        game->Board().OnChanged = [&](const TPlacedMove& placed) {
-            judged = game->PlayerMoved(placed);
-        };
-        TBoard& board = game->Board();
-        board.PlacePiece(board.NextFreePiece(move.Digit), move.Col, move.Row, true,
-                         TMoveOrigin::Player);
-        board.OnChanged = nullptr;
-        if (!judged.JudgeLater) return {judged, {}};
-        return {judged, game->EndRound()};
-    }
-    TGameReply PlayTheAnswer() { return Play(Answer()).second; }
-
-    // A digit that may stand in the answer's cell but is not the answer; a cell other than the
-    // answer's where its digit may stand.
-    TMove WrongDigit() const {
-        const TMove answer = Answer();
-        for (int d = 1; d <= 9; ++d)
-            if (d != answer.Digit && game->Board().CanPlace(answer.Col, answer.Row, d))
-                return {answer.Col, answer.Row, d};
-        return {};
-    }
-    TMove WrongCell() const {
-        const TMove answer = Answer();
-        const TBoard& board = game->Board();
-        for (int i = 0; i < 81; ++i) {
-            const TCell c{i % 9, i / 9};
-            if (c == answer.Cell() || board.Matrix().GetValue(c.Col, c.Row) != 0) continue;
-            if (board.CanPlace(c.Col, c.Row, answer.Digit)) return {c.Col, c.Row, answer.Digit};
-        }
-        return {};
-    }
-};
-
-}  // namespace
 
 TEST_F(GameTest, ARoundOfTheLevelAndStationStartsWithItsCountdown) {
     struct Case {
@@ -274,22 +183,26 @@ TEST_F(GameTest, EachStateTakesItsOwnCommandsAndNoOther) {
         {S::Running, [&] { Begin(0, 8); }},
         {S::Paused, [&] { Begin(0, 8), game->Pause(); }},
         {S::CloseAsked, [&] { Begin(0, 8), clock.now += 75000, game->CloseRequested(); }},
-        {S::Judging,
-         [&] {
-             Begin(0, 8);
-             game->Board().OnChanged = [&](const TPlacedMove& m) { game->PlayerMoved(m); };
-             game->Board().PlacePiece(game->Board().NextFreePiece(Answer().Digit), Answer().Col,
-                                      Answer().Row, true, TMoveOrigin::Player);
-             game->Board().OnChanged = nullptr;
-         }},
+        {S::Judging, [&] { Begin(0, 8), Drop(Answer()); }},
         {S::Judged, [&] { Begin(0, 8), PlayTheAnswer(); }},
         {S::Closed, [&] { Choose(0, 8), game->CloseRequested(); }},
+        {S::PracticePicker, [&] { Choose(0, 8), game->OpenPractice(); }},
+        {S::PracticeWaiting,
+         [&] {
+             Choose(0, 8), source.Ready = false, game->OpenPractice();
+             game->PracticeChosen(TPracticeChoice::Of(8));
+         }},
+        {S::PracticeRunning, [&] { Practise(4); }},
+        {S::PracticePaused, [&] { Practise(4), game->Pause(); }},
+        {S::PracticeJudging, [&] { Practise(4), Drop(Answer()); }},
+        {S::PracticeJudged, [&] { Practise(4), PlayTheAnswer(); }},
     };
     const std::map<S, std::set<C>> takes = {
         {S::Opening, {C::Activated, C::CloseRequested}},
         {S::FirstStart, {C::FirstPlayerAdded, C::CloseRequested}},
         {S::PlayerDialog, {C::PlayerChosen, C::CloseRequested}},
-        {S::BetweenRounds, {C::Start, C::OpenPlayerDialog, C::OpenRecords, C::CloseRequested}},
+        {S::BetweenRounds,
+         {C::Start, C::OpenPlayerDialog, C::OpenRecords, C::OpenPractice, C::CloseRequested}},
         {S::ChoosingCharacter, {C::CharacterChosen, C::CloseRequested}},
         {S::Arrived, {C::ArrivalAnswered, C::CloseRequested}},
         {S::Running, {C::PlayerMoved, C::Tick, C::Pause, C::CloseRequested}},
@@ -297,9 +210,16 @@ TEST_F(GameTest, EachStateTakesItsOwnCommandsAndNoOther) {
         {S::CloseAsked, {C::CloseAnswered}},
         {S::Judging, {C::EndRound}},
         {S::Judged,
-         {C::Start, C::OpenPlayerDialog, C::OpenRecords, C::ExplanationDone, C::Why,
-          C::CloseRequested}},
+         {C::Start, C::OpenPlayerDialog, C::OpenRecords, C::OpenPractice, C::ExplanationDone,
+          C::Why, C::CloseRequested}},
         {S::Closed, {C::CloseRequested}},
+        {S::PracticePicker, {C::PracticeChosen, C::CloseRequested}},
+        {S::PracticeWaiting, {C::Tick, C::LeavePractice, C::CloseRequested}},
+        {S::PracticeRunning,
+         {C::PlayerMoved, C::Tick, C::Pause, C::Hint, C::LeavePractice, C::CloseRequested}},
+        {S::PracticePaused, {C::Resume, C::LeavePractice, C::CloseRequested}},
+        {S::PracticeJudging, {C::EndRound}},
+        {S::PracticeJudged, {C::NextPractice, C::LeavePractice, C::Why, C::CloseRequested}},
     };
     // Each command as the window would give it.
     const TPlacedMove move{0, {0, 0, 1}, TMoveOrigin::Player};
@@ -324,6 +244,11 @@ TEST_F(GameTest, EachStateTakesItsOwnCommandsAndNoOther) {
         {C::ExplanationDone, [&] { return game->ExplanationDone(); }},
         {C::Why, [&] { return game->Why(); }},
         {C::OpenRecords, [&] { return game->OpenRecords(); }},
+        {C::OpenPractice, [&] { return game->OpenPractice(); }},
+        {C::PracticeChosen, [&] { return game->PracticeChosen(TPracticeChoice::Of(4)); }},
+        {C::Hint, [&] { return game->Hint(); }},
+        {C::NextPractice, [&] { return game->NextPractice(); }},
+        {C::LeavePractice, [&] { return game->LeavePractice(); }},
     };
     for (const auto& [state, into] : reach) {
         into();
@@ -525,6 +450,10 @@ TEST(ProgressText, SaysHowTheRoundMovedThePlayer) {
         {{V::TimeOut, 5, 5, true}, "関所なので戻りません at a checkpoint, no step back"},
         {{V::WrongMove, 0, 0, false}, "江戸日本橋のまま still at Edo Nihonbashi"},
         {{V::Success, 53, 54, false}, "京に着きました you have reached Kyoto"},
+        // Practice moves nobody, at Kyoto too; a hint is told only with a success.
+        {{V::Success, 8, 8, false, 4, true},
+         "修行 practice: (中級) わたしの予約席 my reserved seat　ヒントあり with a hint"},
+        {{V::WrongMove, 54, 54, false, 9, true}, "修行 practice: (難題) 試行錯誤 puzzled"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ProgressText(c.judgement), QString::fromUtf8(c.text));

@@ -52,7 +52,7 @@ TEST(RoundRecords, NumbersOutsideTheirRangesMakeNoRecord) {
         {"3,12,4,5,ok,1", false},  {"99,12,4,5,ok,1", false},
         {"-1,12,4,5,ok,1", false}, {"1,55,4,5,ok,1", false},
         {"1,-1,4,5,ok,1", false},  {"1,4294967308,4,5,ok,1", false},  // 12 once narrowed to 32 bits
-        {"1,12,0,5,ok,1", false},  {"1,12,7,5,ok,1", false},
+        {"1,12,-1,5,ok,1", false}, {"1,12,7,5,ok,1", false},
         {"1,12,4,10,ok,1", false}, {"1,12,4,-1,ok,1", false},
         {"1,12,4,5,ok,-5", false}, {"1,12,4,5,ok,86400001", false},
     };
@@ -65,6 +65,32 @@ TEST(RoundRecords, NumbersOutsideTheirRangesMakeNoRecord) {
                          Round(0, 2, 1, 1, R::Ok, 2).ToText()});
     EXPECT_EQ(records.Count(), 2) << "kept in the file";
     EXPECT_EQ(records.OfPlayer(QStringLiteral("花子")).size(), 1u);
+}
+
+// A practice round (kind 0) is of a technique 1-9 and ends ok, wrong or hinted; a journey round
+// is never hinted. What no round could end with is neither read nor written: Add refuses it, so
+// no line goes into the file that would read back as nothing.
+TEST(RoundRecords, KindAndResultGoTogether) {
+    struct Case {
+        int kind, technique;
+        R result;
+        bool record;
+    };
+    const Case cases[] = {
+        {0, 4, R::Ok, true},       {0, 9, R::Wrong, true},   {0, 1, R::Hinted, true},
+        {0, 4, R::Timeout, false}, {0, 4, R::GaveUp, false}, {0, 0, R::Ok, false},
+        {4, 4, R::Hinted, false},  {1, 0, R::Hinted, false}, {6, 9, R::GaveUp, true},
+    };
+    for (const Case& c : cases) {
+        const TRoundRecord r = Round(1, 54, c.kind, c.technique, c.result, 1500);
+        SCOPED_TRACE(r.ToText().toStdString());
+        EXPECT_EQ(TRoundRecord::FromText(r.ToText()), c.record ? std::optional(r) : std::nullopt);
+        TRoundRecords records;
+        EXPECT_EQ(records.Add(r), c.record);
+        EXPECT_EQ(records.Count(), c.record ? 1 : 0);
+    }
+    EXPECT_EQ(Round(2, 9, 0, 7, R::Hinted, 81000).ToText(),
+              QStringLiteral("花子=2026/12/08 9:30:05,2,9,0,7,hinted,81000"));
 }
 
 TEST(RoundRecords, TheLast20000AreKeptThroughTheDataFile) {
@@ -186,6 +212,45 @@ TEST(RoundStatistics, FromAFixedListOfRounds) {
         ys.push_back(p.Y);
     EXPECT_EQ(ys, (std::vector<double>{0, 0, 0, 1, 2}));
     EXPECT_EQ(ComputeStatistics({}, 0, 0).All, TTally{});
+}
+
+// Practice rounds, wherever they come among the journey's, change none of the journey's
+// figures, and are counted per technique on their own.
+TEST(RoundStatistics, PracticeCountsApartFromTheJourney) {
+    const std::vector<TRoundRecord> journey = {
+        Round(1, 20, 4, 4, R::Ok, 30000), Round(1, 21, 4, 5, R::Ok, 50000),
+        Round(1, 22, 5, 5, R::Wrong, 9000), Round(1, 21, 2, 2, R::Ok, 20000)};
+    const std::vector<TRoundRecord> practice = {
+        Round(1, 22, 0, 4, R::Wrong, 2000),  Round(1, 22, 0, 4, R::Ok, 40000),
+        Round(1, 22, 0, 4, R::Hinted, 1000), Round(1, 22, 0, 4, R::Ok, 10000),
+        Round(1, 22, 0, 9, R::Hinted, 5000), Round(1, 54, 0, 9, R::Ok, 70000)};
+    // Two journey rounds, a practice round after each (the wrong one breaks no run), the rest.
+    std::vector<TRoundRecord> mixed = {journey[0], practice[0], journey[1], practice[1]};
+    mixed.insert(mixed.end(), practice.begin() + 2, practice.end());
+    mixed.insert(mixed.end(), journey.begin() + 2, journey.end());
+    const TPlayerStatistics s = ComputeStatistics(mixed, 1, 22);
+    const TPlayerStatistics j = ComputeStatistics(journey, 1, 22);
+    EXPECT_EQ(s.All, j.All);
+    EXPECT_EQ(s.PerLevel, j.PerLevel);
+    EXPECT_EQ(s.PerTechnique, j.PerTechnique);
+    EXPECT_EQ(s.PerKind, j.PerKind);
+    EXPECT_EQ(s.LongestRun, 2);
+    EXPECT_EQ(s.CurrentRun, j.CurrentRun);
+    const auto ys = [](const std::vector<TChartPoint>& points) {
+        std::vector<double> y;
+        for (const TChartPoint& p : points)
+            y.push_back(p.Y);
+        return y;
+    };
+    EXPECT_EQ(ys(RoundTimes(mixed)), ys(RoundTimes(journey)));
+    EXPECT_EQ(ys(JourneyStations(mixed, 1, 22)), (std::vector<double>{20, 21, 22, 21, 22}));
+
+    const TPracticeStatistics p = ComputePracticeStatistics(mixed);
+    // The median of the unaided successes only: 10 s and 40 s.
+    EXPECT_EQ(p[4], (TPracticeTimes{4, 2, 1, 1, 25000}));
+    EXPECT_EQ(p[9], (TPracticeTimes{2, 1, 0, 1, 70000}));
+    EXPECT_EQ(p[5], TPracticeTimes{});
+    EXPECT_EQ(ComputePracticeStatistics(journey)[4], TPracticeTimes{});
 }
 
 TEST(RoundStatistics, JourneysFinishedComeFromWhereThePlayerStands) {

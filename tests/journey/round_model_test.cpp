@@ -92,6 +92,30 @@ TEST_F(RoundModelTest, AResumeAfterTheLimitEndsTheRound) {
     EXPECT_EQ(round.State(), TRoundState::Idle);
 }
 
+// A practice round counts up: no limit to run out, closing free, and the time it keeps stops at
+// the day a record holds.
+TEST_F(RoundModelTest, ARoundThatCountsUpNeverRunsOut) {
+    constexpr std::int64_t kThirtyHours = 30LL * 3600 * 1000;
+    ASSERT_TRUE(round.BeginMaking(0));
+    round.StartCountingUp(kForced, now, 4);
+    EXPECT_TRUE(round.CountsUp());
+    EXPECT_EQ(round.AnswerTechnique(), 4);
+    EXPECT_EQ(round.NextTickDelay(now + 1300), 700);  // when the caption shows 0:02
+    EXPECT_FALSE(round.Tick(now + kThirtyHours).TimedOut);
+    EXPECT_EQ(round.CloseRule(now + kThirtyHours, false), TCloseRule::Free);
+    ASSERT_TRUE(round.Pause(now + kThirtyHours));
+    EXPECT_FALSE(round.Resume(now + 2 * kThirtyHours).TimedOut);
+    EXPECT_EQ(round.State(), TRoundState::Running);
+    EXPECT_EQ(round.PlayedMs(now + 2 * kThirtyHours), TRound::kLongestPlayMs);
+    EXPECT_EQ(round.Judge(kForced, now + 2 * kThirtyHours), TVerdict::Success);
+
+    // A round that counts down after one that counted up has its limit again.
+    round.FinishJudging();
+    StartRound();
+    EXPECT_FALSE(round.CountsUp());
+    EXPECT_TRUE(round.Tick(now + 128000).TimedOut);
+}
+
 TEST(RoundRules, KindsByLevelAndStation) {
     struct Band {
         int level, fromStation, toStation;
@@ -128,4 +152,9 @@ TEST(RoundRules, CountdownCaptions) {
     EXPECT_EQ(CountdownCaption(1024000), QStringLiteral("17:04"));
     EXPECT_EQ(CountdownCaption(3723000), QStringLiteral("1:02:03"));
     EXPECT_EQ(CountdownCaption(0), QStringLiteral("0"));
+    // Counting up, the minutes show from the start.
+    EXPECT_EQ(ElapsedCaption(0), QStringLiteral("0:00"));
+    EXPECT_EQ(ElapsedCaption(59999), QStringLiteral("0:59"));
+    EXPECT_EQ(ElapsedCaption(61000), QStringLiteral("1:01"));
+    EXPECT_EQ(ElapsedCaption(3723000), QStringLiteral("1:02:03"));
 }
