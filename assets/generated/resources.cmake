@@ -83,6 +83,7 @@ set(SENKARO_ASSET_FILES
   icons/16/11.png
   icons/16/12.png
   icons/16/13.png
+  icons/16/14.png
   icons/32/0.png
   icons/32/1.png
   icons/32/2.png
@@ -97,6 +98,7 @@ set(SENKARO_ASSET_FILES
   icons/32/11.png
   icons/32/12.png
   icons/32/13.png
+  icons/32/14.png
   tools/0.png
   tools/1.png
   tools/2.png
@@ -111,6 +113,7 @@ set(SENKARO_ASSET_FILES
   tools/11.png
   tools/12.png
   tools/13.png
+  tools/14.png
   cursors/PEN02.png
   cursors/ERASER01.png
   pictures/map@2x.png
@@ -196,6 +199,7 @@ set(SENKARO_ASSET_FILES
   icons/16/11@2x.png
   icons/16/12@2x.png
   icons/16/13@2x.png
+  icons/16/14@2x.png
   icons/32/0@2x.png
   icons/32/1@2x.png
   icons/32/2@2x.png
@@ -210,6 +214,7 @@ set(SENKARO_ASSET_FILES
   icons/32/11@2x.png
   icons/32/12@2x.png
   icons/32/13@2x.png
+  icons/32/14@2x.png
   tools/0@2x.png
   tools/1@2x.png
   tools/2@2x.png
@@ -224,6 +229,7 @@ set(SENKARO_ASSET_FILES
   tools/11@2x.png
   tools/12@2x.png
   tools/13@2x.png
+  tools/14@2x.png
   cursors/PEN02@2x.png
   cursors/ERASER01@2x.png
   app/senkaro-16.png

@@ -148,9 +148,20 @@ def icon_practice(c):
     c.text(32, 37, "修", FONT_BRUSH, 34, fill=INK, anchor="mm", stroke=1.0, stroke_fill=INK)
 
 
+def icon_hint(c):
+    # A paper lantern lit: a hint that shows where to look.
+    c.line([(32, 3), (32, 10)], INK, 2.0)
+    c.rect(22, 8, 42, 13, fill=INK, outline=INK, width=1.0)
+    c.ellipse(12, 12, 52, 54, fill=OCHRE_LIGHT, outline=INK, width=OUTLINE)
+    for y in (22, 33, 44):
+        c.line([(15, y), (49, y)], VERMILION_DARK, 1.4)
+    c.rect(22, 53, 42, 58, fill=INK, outline=INK, width=1.0)
+
+
 ICONS = {0: icon_pen_colour, 1: icon_eraser, 2: icon_pen, 3: icon_erase_memo, 4: icon_pause,
          5: icon_close, 6: icon_resume, 7: icon_start, 8: icon_select_player, 9: icon_empty,
-         10: icon_help, 11: icon_records, 12: icon_why, 13: icon_practice}
+         10: icon_help, 11: icon_records, 12: icon_why, 13: icon_practice,
+         14: icon_hint}
 
 
 def draw_icon(index, size):

@@ -26,7 +26,7 @@ import routemap  # noqa: E402
 import sounds  # noqa: E402
 import stations  # noqa: E402
 
-ICON_INDICES = list(range(14))
+ICON_INDICES = list(range(15))
 APP_ICON_SIZES = (16, 32, 48, 256)
 
 
