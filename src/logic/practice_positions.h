@@ -15,8 +15,9 @@
 //        when it removes something, else level 5, else level 6, until none of them removes
 //        anything; then every move of levels 1-3 on what is left.
 //   7-8  on the position's own candidates, every cell of two candidates a < b tried both ways:
-//        a placed leads its own digit a (7; the other digit for 8) to a unit without room, so
-//        the cell takes b; the same with a and b swapped.
+//        with a placed, the last places of a (7; of b for 8) that follow, one at least, leave
+//        that digit without room in some unit, so the cell takes b; the same with a and b
+//        swapped (LeadsToBlock).
 //   9    the board's level 9 search: rounds of one trial removal (ApplyPuzzled) followed by a
 //        look for a move, then one pass of each of levels 4, 5 and 6 that removes something,
 //        each followed by a look, until a move shows or a round removes nothing; every move of
