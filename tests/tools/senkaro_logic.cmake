@@ -1,8 +1,9 @@
 # senkaro-logic: inspect on a good line, a blank line and a bad line (one JSON object per
 # position line with every field in its shape, an error object for the bad line, the exit
 # status); explain on answers of three kinds, on positions without one and on positions with a
-# dead end; examples; templates; make with a seed, and the seeds it takes; the command line. Run
-# with -DTOOL=<senkaro-logic> -DWORK_DIR=<a folder to write the input to>.
+# dead end; examples; templates; make with a seed, and the seeds it takes; practice of every
+# technique with a seed; the command line. Run with -DTOOL=<senkaro-logic> -DWORK_DIR=<a folder
+# to write the input to>.
 cmake_minimum_required(VERSION 3.25)
 
 set(kind4 "205670340000000000000000000100000000000000000080000000006000000007000000008000000")
@@ -331,6 +332,59 @@ if(NOT out_rc EQUAL 0 OR NOT count EQUAL 1)
 endif()
 expect_value("${out_lines}" 0 level)
 
+# practice: the same seed makes the same positions; each line has its fields in this order, the
+# technique asked for as its technique and level, and the answer that explain (the board's
+# answer search) gives for its puzzle.
+run_tool("" practice 7 3 --seed 42)
+set(made "${out_lines}")
+list(LENGTH made count)
+if(NOT out_rc EQUAL 0 OR NOT count EQUAL 3)
+  fail("practice: status ${out_rc}, ${count} lines, expected 0 and 3")
+endif()
+run_tool("" practice --seed 42 7 3)
+if(NOT out_lines STREQUAL made)
+  fail("practice with one seed made different positions")
+endif()
+set(all_made "${made}")
+foreach(technique RANGE 1 9)
+  run_tool("" practice ${technique} --seed 5)
+  if(NOT out_rc EQUAL 0)
+    fail("practice ${technique}: status ${out_rc}")
+  endif()
+  expect_value("${out_lines}" ${technique} technique)
+  list(APPEND all_made "${out_lines}")
+endforeach()
+set(puzzles "")
+foreach(line IN LISTS all_made)
+  if(NOT line MATCHES "^{\"technique\": [1-9], \"puzzle\": \"[0-9]+\", \"answer\": {[^}]*}, \"level\": [1-9]}$")
+    fail("practice: not the fields in their order: ${line}")
+  endif()
+  string(JSON technique GET "${line}" technique)
+  expect_value("${line}" ${technique} level)
+  string(JSON puzzle GET "${line}" puzzle)
+  string(LENGTH "${puzzle}" length)
+  if(NOT length EQUAL 81)
+    fail("practice: puzzle ${puzzle} has ${length} characters")
+  endif()
+  expect_type("${line}" OBJECT answer)
+  expect_move_or_null("${line}" answer)
+  string(APPEND puzzles "${puzzle}\n")
+endforeach()
+run_tool("${puzzles}" explain)
+list(LENGTH all_made expected_count)
+list(LENGTH out_lines count)
+if(NOT out_rc EQUAL 0 OR NOT count EQUAL expected_count)
+  fail("explain on practice positions: status ${out_rc}, ${count} lines")
+endif()
+foreach(index RANGE 11)
+  list(GET all_made ${index} line)
+  list(GET out_lines ${index} explained)
+  foreach(key col row digit)
+    string(JSON expected GET "${line}" answer ${key})
+    expect_value("${explained}" ${expected} answer ${key})
+  endforeach()
+endforeach()
+
 # Every seed the message allows is taken, and the message says which are.
 run_tool("" make 1 --seed 18446744073709551615)
 if(NOT out_rc EQUAL 0)
@@ -344,8 +398,9 @@ endif()
 
 # Wrong command lines: status 2.
 foreach(arguments "make" "make;0" "make;7" "make;x" "make;3;0" "make;3;1;2" "make;3;--seed"
-    "make;3;--seed;-1" "make;3;--seed;1;--seed;2" "templates;1" "inspect;1" "explain;1"
-    "examples;1")
+    "make;3;--seed;-1" "make;3;--seed;1;--seed;2" "practice" "practice;0" "practice;10"
+    "practice;x" "practice;4;0" "practice;4;1;2" "practice;4;--seed" "practice;4;--seed;-1"
+    "practice;4;--seed;1;--seed;2" "templates;1" "inspect;1" "explain;1" "examples;1")
   run_tool("" ${arguments})
   if(NOT out_rc EQUAL 2)
     fail("senkaro-logic ${arguments} exits with ${out_rc}, expected 2")

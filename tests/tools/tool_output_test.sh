@@ -36,6 +36,7 @@ expect_lost() {
 }
 for how in full closed; do
   for command in inspect explain examples templates "make 3 --seed 7" "make 6 1000000 --seed 7" \
+                 "practice 4 --seed 7" "practice 4 1000000 --seed 7" \
                  --help --version; do
     # shellcheck disable=SC2086
     expect_lost $how "$logic" $command

@@ -35,6 +35,9 @@ constexpr TCommand kCommands[] = {
     {"templates", "templates", "the stored puzzle templates, in stored order", RunTemplates},
     {"make", "make KIND [COUNT] [--seed S]",
      "COUNT (default 1) puzzles of kind KIND (1-6) made as a round makes them", RunMake},
+    {"practice", "practice T [COUNT] [--seed S]",
+     "COUNT (default 1) practice positions of technique T (1-9) made as the game makes them",
+     RunPractice},
 };
 
 void PrintHelp(std::ostream& out) {
@@ -104,8 +107,17 @@ void PrintHelp(std::ostream& out) {
            "  (a whole number 0-18446744073709551615) makes the same puzzles; without --seed\n"
            "  the clock seeds the generator.\n"
            "\n"
+           "practice prints {\"technique\", \"puzzle\", \"answer\", \"level\"} for each "
+           "position:\n"
+           "  a puzzle with one solution in which no technique below T fills a cell and the\n"
+           "  techniques up to T fill exactly one, its answer (a move) and level: the level the\n"
+           "  board's answer search reports for the answer, T for T 4-9. For T 1-3 that search\n"
+           "  answers at level 0 (the units' agreement) or from its first elimination, so level\n"
+           "  is T there, the technique the explanation names. Seeds as for make; the same\n"
+           "  seed makes the same positions.\n"
+           "\n"
            "exit status: 0 done, 1 some input line bad (for explain also: a position with a\n"
-           "  dead end) or the output lost, 2 wrong command line\n";
+           "  dead end), no practice position found or the output lost, 2 wrong command line\n";
 }
 
 // The command line's command, its status.
