@@ -17,7 +17,7 @@ struct TPracticePosition {
     int Technique = 0;  // 1..9: the technique the position needs
     std::string Puzzle;
     TMove Answer;
-    int Level = 0;  // the level the board's answer search reports for Answer
+    int Level = 0;  // the technique level of Answer: T (see senkaro-logic practice)
 
     friend bool operator==(const TPracticePosition&, const TPracticePosition&) = default;
 };
