@@ -10,7 +10,7 @@ namespace assets {
 
 inline constexpr int kStationCount = 55;
 inline constexpr int kCharacterCount = 9;
-inline constexpr int kIconCount = 13;
+inline constexpr int kIconCount = 15;
 // Both pen cursors are 32 x 32 with the tip at the lower left.
 inline constexpr QPoint kCursorHotSpot{1, 30};
 

@@ -9,6 +9,8 @@
 #include "journey/dialogs.h"
 #include "journey/help_document.h"
 #include "journey/main_window.h"
+#include "logic/practice_supply.h"
+#include "logic/random.h"
 #include "platform/beep.h"
 #include "platform/clock.h"
 #include "platform/document_opener.h"
@@ -58,6 +60,11 @@ int main(int argc, char* argv[]) {
     TAudioSinkPlayer sound;
     services.Dialogs = &dialogs;
     services.Sound = &sound;
+    // The program's one generator, seeded once; practice positions are made ahead on a thread
+    // of their own with a generator of their own, seeded from it. It outlives the window.
+    SeedProgramRandomFromClock();
+    TPracticeSupply practice(ProgramRandom().Next());
+    services.Practice = &practice;
     TForm1 form(services);
     dialogs.SetParent(&form);
     form.show();

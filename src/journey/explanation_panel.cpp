@@ -1,5 +1,7 @@
 #include "journey/explanation_panel.h"
 
+#include <utility>
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -99,6 +101,8 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
 
     why_ = Button(this, QStringLiteral("なぜ？ why"));
     continue_ = Button(this, QStringLiteral("つづける  continue"));
+    journey_ = Button(this, QStringLiteral("旅にもどる back to the journey"));
+    journey_->setVisible(false);
     back_ = Button(this, QStringLiteral("◀ もどる back"));
     forward_ = Button(this, QStringLiteral("すすむ next ▶"));
     open_ = Button(this, QStringLiteral("ひらく open"));
@@ -116,6 +120,7 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
     auto* offerRow = new QHBoxLayout;
     offerRow->addWidget(why_);
     offerRow->addStretch();
+    offerRow->addWidget(journey_);
     offerRow->addWidget(continue_);
     auto* stepRow = new QHBoxLayout;
     stepRow->addWidget(back_);
@@ -147,6 +152,10 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
     layout->addLayout(closeRow);
 
     connect(continue_, &QPushButton::clicked, this, [this] { Close(); });
+    connect(journey_, &QPushButton::clicked, this, [this] {
+        Dismiss();
+        if (OnLeave) OnLeave();
+    });
     connect(close_, &QPushButton::clicked, this, [this] { Close(); });
     connect(back_, &QPushButton::clicked, this, [this] { Go(&TExplanationWalk::Back); });
     connect(forward_, &QPushButton::clicked, this, [this] { Go(&TExplanationWalk::Forward); });
@@ -189,10 +198,18 @@ void TExplanationPanel::Close() {
     if (OnClosed) OnClosed();
 }
 
+void TExplanationPanel::SetPractice(bool practice) {
+    if (practice_ == practice) return;
+    practice_ = practice;
+    continue_->setText(practice ? QStringLiteral("つぎ next")
+                                : QStringLiteral("つづける  continue"));
+    if (offered_ && !explaining_) ShowOffer();
+}
+
 void TExplanationPanel::Dismiss() {
-    offered_ = false;
+    // The board's drawing is the panel's only while offered: else it may be a hint.
+    if (std::exchange(offered_, false)) board_.HideExplanation();
     explaining_ = false;
-    board_.HideExplanation();
     hide();
 }
 
@@ -243,6 +260,7 @@ void TExplanationPanel::ShowOffer() {
     why_->setVisible(true);
     why_->setEnabled(CanExplain());
     continue_->setVisible(true);
+    journey_->setVisible(practice_);
     for (QPushButton* button : {back_, forward_, open_, leave_, close_})
         button->setVisible(false);
     board_.HideExplanation();
@@ -277,6 +295,7 @@ void TExplanationPanel::ShowStep() {
     legend_->setVisible(true);
     why_->setVisible(false);
     continue_->setVisible(false);
+    journey_->setVisible(false);
     for (QPushButton* button : {back_, forward_, close_})
         button->setVisible(true);
     back_->setEnabled(walk.CanBack());

@@ -48,11 +48,16 @@ class TExplanationPanel final : public QFrame {
     // Hides it without raising OnClosed: a new round has begun.
     void Dismiss();
     std::function<void()> OnClosed;
+    // After a practice round the offer goes on with "つぎ next" (OnClosed) and offers
+    // "旅にもどる back to the journey" (OnLeave) beside it; after a journey round, continue.
+    void SetPractice(bool practice);
+    std::function<void()> OnLeave;
 
     // What tests read and press.
     const TExplanationWalk* Walk() const { return walk_ ? &*walk_ : nullptr; }
     QPushButton& WhyButton() { return *why_; }
     QPushButton& ContinueButton() { return *continue_; }
+    QPushButton& JourneyButton() { return *journey_; }
     QPushButton& BackButton() { return *back_; }
     QPushButton& ForwardButton() { return *forward_; }
     QPushButton& OpenButton() { return *open_; }
@@ -82,6 +87,7 @@ class TExplanationPanel final : public QFrame {
     int answerTechnique_ = 0;
     bool offered_ = false;
     bool explaining_ = false;
+    bool practice_ = false;
 
     QRect offerPlace_;
     QRect stepsPlace_;
@@ -97,6 +103,7 @@ class TExplanationPanel final : public QFrame {
     QLabel* legend_;
     QPushButton* why_;
     QPushButton* continue_;
+    QPushButton* journey_;
     QPushButton* back_;
     QPushButton* forward_;
     QPushButton* open_;

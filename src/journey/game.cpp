@@ -7,7 +7,6 @@
 #include "journey/round_rules.h"
 #include "journey/route_tables.h"
 #include "logic/random.h"
-#include "logic/technique_names.h"
 #include "logic/templates.h"
 #include "platform/clock.h"
 #include "storage/data_file.h"
@@ -71,14 +70,12 @@ QString VerdictText(TVerdict verdict) {
 }
 
 QString ProgressText(const TJudgement& j) {
-    if (j.PracticeTechnique != 0) {
-        const QString name = QString::fromUtf8(
-            TechniqueLevelNames.at(static_cast<std::size_t>(j.PracticeTechnique)).data());
-        return QStringLiteral("修行 practice: %1%2")
-            .arg(name, j.Hinted && j.Verdict == TVerdict::Success
-                           ? QStringLiteral("　ヒントあり with a hint")
-                           : QString());
-    }
+    // Practice: the offer's next line names the technique, so this stays short enough for
+    // one line.
+    if (j.PracticeTechnique != 0)
+        return j.Hinted && j.Verdict == TVerdict::Success
+                   ? QStringLiteral("修行 practice　ヒントあり with a hint")
+                   : QStringLiteral("修行 practice");
     if (j.StationAfter >= kLastStation)
         return QStringLiteral("京に着きました you have reached Kyoto");
     if (j.StationAfter == j.StationBefore && j.AtCheckpoint)

@@ -184,7 +184,7 @@ struct TJudgement {
 
 // The move along the road in a few words, Japanese then English: "品川 → 川崎 Shinagawa →
 // Kawasaki", no step back at a checkpoint, no further back than the start, or Kyoto reached.
-// For a practice round the technique practised, and whether it was solved with a hint.
+// For a practice round that it was practice, and whether it was solved with a hint.
 QString ProgressText(const TJudgement& judgement);
 
 struct TGameServices {

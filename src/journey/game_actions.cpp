@@ -9,6 +9,8 @@
 
 namespace {
 
+const QString kPracticeHint = QStringLiteral("修行 practice");
+
 QAction* MakeAction(QObject* owner, const QString& hint, int image, const QKeySequence& key) {
     auto* action = new QAction(ActionIcon(image), hint, owner);
     action->setShortcut(key);
@@ -35,7 +37,9 @@ TGameActions::TGameActions(QObject* owner)
       acOpenDlg(MakeAction(owner, QStringLiteral("設定 select"), 8, Qt::Key_U)),
       acHelp(MakeAction(owner, QStringLiteral("案内 help"), 10, Qt::Key_F1)),
       acRecords(MakeAction(owner, QStringLiteral("記録 records"), 11, Qt::Key_R)),
-      acWhy(MakeAction(owner, QStringLiteral("なぜ？ why"), 12, Qt::Key_Y)) {
+      acWhy(MakeAction(owner, QStringLiteral("なぜ？ why"), 12, Qt::Key_Y)),
+      acPractice(MakeAction(owner, kPracticeHint, 13, Qt::Key_T)),
+      acHint(MakeAction(owner, QStringLiteral("ヒント hint"), 14, Qt::Key_H)) {
     acEraseMemo->setText(QStringLiteral("メモを消す(Erase &Memo)"));
     auto* penGroup = new QActionGroup(owner);
     for (QAction* action : {acPen, acEraser}) {
@@ -46,12 +50,13 @@ TGameActions::TGameActions(QObject* owner)
     acPause->setVisible(false);
     acPause->setEnabled(false);
     acWhy->setEnabled(false);
+    acHint->setVisible(false);
 }
 
 void TGameActions::OfferFor(const TGame& game, bool explanationOffered) {
     const TGameState state = game.State();
-    const bool paused = state == TGameState::Paused || state == TGameState::CloseAsked;
-    const bool inRound = paused || state == TGameState::Running;
+    const bool paused = BoardHidden(state);
+    const bool inRound = paused || BoardTakesMoves(state);
     acStart->setVisible(!inRound);
     acStart->setEnabled(game.Takes(TCommand::Start));
     acOpenDlg->setVisible(!inRound);
@@ -62,4 +67,9 @@ void TGameActions::OfferFor(const TGame& game, bool explanationOffered) {
     SetHint(*acPause, paused ? QStringLiteral("再開 replay") : QStringLiteral("一時停止 pause"));
     acPause->setIcon(ActionIcon(paused ? 6 : 4));
     acWhy->setEnabled(game.Takes(TCommand::Why) && explanationOffered);
+    const bool leaves = game.Takes(TCommand::LeavePractice);
+    acPractice->setEnabled(leaves || game.Takes(TCommand::OpenPractice));
+    SetHint(*acPractice, leaves ? QStringLiteral("旅にもどる back to the journey") : kPracticeHint);
+    acHint->setVisible(Practising(state));
+    acHint->setEnabled(game.Takes(TCommand::Hint));
 }

@@ -31,8 +31,12 @@ struct TGameActions {
     QAction* acRecords;
     // After a judged round: why its answer is forced.
     QAction* acWhy;
+    // Practice: into it between rounds, back to the journey from it; a hint during its round.
+    QAction* acPractice;
+    QAction* acHint;
 
     // Each action shown and enabled as the game's state takes its command; why only while an
-    // explanation is offered. During a round pause shows in place of start and the dialog.
+    // explanation is offered. During a round pause shows in place of start and the dialog; the
+    // hint shows only in practice.
     void OfferFor(const TGame& game, bool explanationOffered);
 };

@@ -4,6 +4,8 @@
 #include "journey/dialogs.h"
 #include "journey/game.h"
 #include "journey/player_dialog.h"
+#include "journey/practice.h"
+#include "journey/practice_dialog.h"
 #include "journey/statistics_window.h"
 #include "journey/user_name_prompt.h"
 
@@ -11,9 +13,21 @@ TGameDialogs::TGameDialogs(TDialogs& dialogs, const THelpPage& help, QWidget* pa
     : dialogs_(dialogs),
       form3_(std::make_unique<TForm3>(help, parent)),
       form2_(std::make_unique<TForm2>(*form3_, dialogs, help, parent)),
-      statistics_(std::make_unique<TStatisticsWindow>(parent)) {}
+      statistics_(std::make_unique<TStatisticsWindow>(parent)),
+      practice_(std::make_unique<TPracticeDialog>(help, parent)) {}
 
 TGameDialogs::~TGameDialogs() = default;
+
+TPracticeChoice TGameDialogs::ChoosePractice(const TGame& game) {
+    const TPracticeMenu menu = game.PracticeChoices();
+    std::array<TTechniqueLine, 9> lines;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lines[i] = {menu.Techniques[i].Name, ShareText(menu.Techniques[i].Tally)};
+    const std::optional<int> chosen = RunPracticeDialog(*practice_, dialogs_, lines, menu.Weakest);
+    if (!chosen) return {};
+    return *chosen == TPracticeDialog::kWeakest ? TPracticeChoice::TheWeakest()
+                                                : TPracticeChoice::Of(*chosen);
+}
 
 std::optional<TGameReply> TGameDialogs::Open(const TGameReply& reply, TGame& game,
                                              QPoint playerDialogAt) {
@@ -38,8 +52,7 @@ std::optional<TGameReply> TGameDialogs::Open(const TGameReply& reply, TGame& gam
         case TOpen::CloseQuestion:
             return game.CloseAnswered(dialogs_.Ask(reply.Question, true) == TAnswer::Yes);
         case TOpen::PracticePicker:
-            // This window has no technique picker: as if it were closed.
-            return game.PracticeChosen({});
+            return game.PracticeChosen(ChoosePractice(game));
         case TOpen::Records:
             break;
     }

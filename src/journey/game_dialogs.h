@@ -1,7 +1,7 @@
-// The game's dialogs between rounds — the player dialog, the character dialog, the statistics
-// window, the name prompt and the arrival and closing questions — opened as a game reply asks
-// and answered back to the game. The one place where they open; the window calls it from the
-// event loop and follows the game's answer.
+// The game's dialogs between rounds — the player dialog, the character dialog, the practice
+// dialog, the statistics window, the name prompt and the arrival and closing questions — opened as
+// a game reply asks and answered back to the game. The one place where they open; the window calls
+// it from the event loop and follows the game's answer.
 #pragma once
 
 #include <QPoint>
@@ -15,8 +15,10 @@ class TDialogs;
 class TForm2;
 class TForm3;
 class TGame;
+class TPracticeDialog;
 class TStatisticsWindow;
 struct TGameReply;
+struct TPracticeChoice;
 
 class TGameDialogs {
   public:
@@ -31,10 +33,14 @@ class TGameDialogs {
     TForm2& PlayerDialog() { return *form2_; }
     TForm3& CharacterDialog() { return *form3_; }
     TStatisticsWindow& Statistics() { return *statistics_; }
+    TPracticeDialog& PracticeDialog() { return *practice_; }
 
   private:
+    TPracticeChoice ChoosePractice(const TGame& game);
+
     TDialogs& dialogs_;
     std::unique_ptr<TForm3> form3_;
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TStatisticsWindow> statistics_;
+    std::unique_ptr<TPracticeDialog> practice_;
 };

@@ -12,12 +12,12 @@
 #include "journey/game_actions.h"
 #include "journey/game_dialogs.h"
 #include "journey/play_focus.h"
+#include "journey/practice_view.h"
 #include "journey/route_map.h"
 #include "journey/route_panel.h"
 #include "journey/route_tables.h"
 #include "journey/sound_cues.h"
 #include "journey/window_sides.h"
-#include "logic/random.h"
 #include "pictures.h"
 #include "platform/fonts.h"
 #include "resource_names.h"
@@ -25,7 +25,6 @@
 namespace {
 
 const QString kCaption = QStringLiteral("千花路五十三次 巡数 一人旅");
-const QString kNoUserText = QStringLiteral("ゲームをする人を設定しましょう select user");
 
 constexpr int kBottomHeight = 228;
 constexpr int kSudokuWidth = 580;
@@ -37,9 +36,8 @@ TForm1::TForm1(TServices services, QWidget* parent)
       services_(std::move(services)),
       help_{services_.HelpFile, services_.Dialogs, services_.Opener, new THelpWindow(this)},
       actions_(this) {
-    SeedProgramRandomFromClock();
     game_ = std::make_unique<TGame>(
-        TGameServices{services_.Clock, &date_time::Now, services_.DataFile});
+        TGameServices{services_.Clock, &date_time::Now, services_.DataFile, services_.Practice});
     setWindowTitle(kCaption);
     setWindowIcon(QIcon(assets::AppIcon(48)));
     setFont(fonts::PixelFont(fonts::kWindowFace, 12, false));
@@ -88,12 +86,16 @@ void TForm1::BuildLayout() {
         new TBoardSide(game_->Board(), actions_, this, QRect(mapWidth, 0, kSudokuWidth, topHeight));
     sudoku_ = &boardSide->Board();
     pnNextStep_ = &boardSide->Countdown();
-    auto* journeySide =
-        new TJourneySide(*sudoku_, actions_, this, QRect(0, 0, mapWidth, topHeight));
-    journey_ = &journeySide->Journey();
-    explanation_ = &journeySide->Explanation();
-    explanation_->OnClosed = [this] { Follow(game_->ExplanationDone()); };
-    focus_ = new TPlayFocus(*explanation_, *sudoku_, journeySide->MainAction(), this);
+    journeySide_ = new TJourneySide(*sudoku_, actions_, this, QRect(0, 0, mapWidth, topHeight));
+    journey_ = &journeySide_->Journey();
+    explanation_ = &journeySide_->Explanation();
+    explanation_->OnClosed = [this] {
+        Follow(game_->Takes(TCommand::NextPractice) ? game_->NextPractice()
+                                                    : game_->ExplanationDone());
+    };
+    practice_ = new TPracticeView(*game_, actions_, *sudoku_, *explanation_, *journeySide_,
+                                  [this](const TGameReply& reply) { Follow(reply); });
+    focus_ = new TPlayFocus(*explanation_, *sudoku_, journeySide_->MainAction(), this);
     imBottom_ = new TCheckpointGallery(this, QRect(0, topHeight, kClientWidth, kBottomHeight));
 }
 
@@ -126,23 +128,7 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::ShowJourney() {
-    const TSenkaroUser* user = game_->CurrentPlayer();
-    journey_->ShowUserName(user ? user->Name : kNoUserText);
-    journey_->ShowLevel(LevelName(user ? std::min(2, user->Level) : 0));
-    journey_->ShowCharacter(user ? user->Character : -1);
-    if (user) ShowPosition(user->Station);
-    DrawMap();
-}
-
-void TForm1::ShowPosition(int station) {
-    shownStation_ = station;
-    journey_->ShowPosition(station);
-}
-
-void TForm1::DrawMap() {
-    const TRouteMarks marks{shownStation_, game_->CheckpointList()};
-    journey_->ShowMarks(marks);
-    imBottom_->Show(marks, font());
+    journeySide_->ShowJourney(game_->CurrentPlayer(), game_->CheckpointList(), *imBottom_);
 }
 
 void TForm1::acPenColorExecute() {

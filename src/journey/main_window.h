@@ -28,7 +28,10 @@ class TDialogs;
 class TDocumentOpener;
 class TExplanationPanel;
 class TGameDialogs;
+class TJourneySide;
 class TPlayFocus;
+class TPracticeSource;
+class TPracticeView;
 class TSoundPlayer;
 class TSudoku;
 
@@ -40,6 +43,7 @@ struct TServices {
     TBeep* Beep = nullptr;
     std::string DataFile = kUsersFileName;  // in the folder the game was started from
     QString HelpFile;                       // empty: DefaultHelpFile()
+    TPracticeSource* Practice = nullptr;    // none: no practice
 };
 
 class TForm1 final : public QWidget {
@@ -61,9 +65,9 @@ class TForm1 final : public QWidget {
     TGameDialogs& Dialogs() { return *dialogs_; }
     TRoutePanel& Journey() { return *journey_; }
     TExplanationPanel& Explanation() { return *explanation_; }
+    TPracticeView& Practice() { return *practice_; }
     TCountdownLabel& CountdownLabel() { return *pnNextStep_; }
     const QImage& GalleryImage() const { return imBottom_->Image(); }
-    int ShownStation() const { return shownStation_; }
     QTimer& CountdownTimer() { return *tmNokavira_; }
     QTimer& EventTimer() { return *tmEvent_; }
     TCircleMark& Circle() { return *imMaru_; }
@@ -85,8 +89,6 @@ class TForm1 final : public QWidget {
     void OpenPending();
 
     void ShowJourney();
-    void ShowPosition(int station);
-    void DrawMap();
     void PutExplanationAway();
 
     // The handlers: each a command to the game, its reply followed.
@@ -108,13 +110,14 @@ class TForm1 final : public QWidget {
     std::deque<TGameReply> pending_;
     bool opening_ = false;
     bool activated_ = false;
-    int shownStation_ = 0;
 
     TCountdownLabel* pnNextStep_ = nullptr;
     TSudoku* sudoku_ = nullptr;
+    TJourneySide* journeySide_ = nullptr;
     TRoutePanel* journey_ = nullptr;
     TExplanationPanel* explanation_ = nullptr;
     TPlayFocus* focus_ = nullptr;
+    TPracticeView* practice_ = nullptr;
     TCheckpointGallery* imBottom_ = nullptr;
     TCircleMark* imMaru_ = nullptr;
     QTimer* tmNokavira_ = nullptr;

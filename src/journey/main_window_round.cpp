@@ -14,6 +14,7 @@
 #include "journey/game_dialogs.h"
 #include "journey/main_window.h"
 #include "journey/play_focus.h"
+#include "journey/practice_view.h"
 #include "journey/route_panel.h"
 #include "journey/sound_cues.h"
 #include "platform/beep.h"
@@ -31,6 +32,7 @@ void TForm1::Follow(const TGameReply& reply) {
     if (reply.Countdown) pnNextStep_->Show(*reply.Countdown, !reply.RoundStarted);
     if (reply.Verdict) pnNextStep_->Say(VerdictText(*reply.Verdict));
     if (reply.JourneyChanged) ShowJourney();
+    practice_->Follow(reply);
     Render();
     if (reply.RoundStarted) {
         // Keyboard play: the keys go to the board, and the cursor's cell (the first empty one)
@@ -51,14 +53,14 @@ void TForm1::Follow(const TGameReply& reply) {
 void TForm1::Render() {
     const TGameState state = game_->State();
     actions_.OfferFor(*game_, explanation_->Offered());
-    sudoku_->setEnabled(state == TGameState::Running);
-    sudoku_->setVisible(state != TGameState::Paused && state != TGameState::CloseAsked);
+    sudoku_->setEnabled(BoardTakesMoves(state));
+    sudoku_->setVisible(!BoardHidden(state));
     // The next tick comes when the caption's second changes, wherever pauses left it.
-    if (state == TGameState::Running)
+    if (TimerRuns(state))
         tmNokavira_->start(static_cast<int>(game_->NextTickDelay()));
     else
         tmNokavira_->stop();
-    if (state != TGameState::Judged) PutExplanationAway();
+    if (!practice_->ExplanationStays()) PutExplanationAway();
 }
 
 void TForm1::OpenPending() {
@@ -71,7 +73,7 @@ void TForm1::OpenPending() {
         for (const QString& message : reply.Messages)
             services_.Dialogs->ShowMessage(message);
         if (reply.Cue) cues_->PlayCue(*reply.Cue);
-        if (reply.OfferExplanation && game_->State() == TGameState::Judged) {
+        if (reply.OfferExplanation && practice_->ExplanationStays()) {
             const TJudgement& judged = game_->LastJudgement();
             explanation_->Offer(game_->RoundPosition(), game_->RoundExplanation(),
                                 game_->AnswerTechnique(),
@@ -90,7 +92,7 @@ void TForm1::OpenPending() {
     }
     pending_.clear();
     opening_ = false;
-    focus_->Restore(game_->State() == TGameState::Running);
+    focus_->Restore(BoardTakesMoves(game_->State()));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -106,8 +108,8 @@ void TForm1::tmEventTimer() {
 }
 
 void TForm1::acPauseExecute() {
-    Follow(game_->State() == TGameState::Paused ? game_->Resume() : game_->Pause());
-    if (game_->State() == TGameState::Running) sudoku_->setFocus();
+    Follow(game_->Takes(TCommand::Resume) ? game_->Resume() : game_->Pause());
+    if (BoardTakesMoves(game_->State())) sudoku_->setFocus();
 }
 
 void TForm1::acWhyExecute() {

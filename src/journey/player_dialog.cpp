@@ -63,11 +63,11 @@ TForm2::TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* p
     lbSelect->setFont(BoldFont(fonts::kWindowFace, 16));
 
     lbStation = new QLabel(this);
-    lbStation->setGeometry(16, 128, 165, 56);
+    lbStation->setGeometry(16, 144, 165, 56);
     lbStation->setFont(BoldFont(fonts::kWindowFace, kStationPixels));
 
     lbLevel = new QLabel(this);
-    lbLevel->setGeometry(16, 88, 165, 24);
+    lbLevel->setGeometry(16, 114, 165, 24);
     lbLevel->setFont(BoldFont(fonts::kBrushFace, kLevelPixels));
 
     lbCharactor = new QLabel(this);
@@ -95,6 +95,16 @@ TForm2::TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* p
     btCancel->setToolTip(QStringLiteral("Esc"));
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Practice instead of the journey: the chosen player drills one technique.
+    btPractice = new QPushButton(QStringLiteral("修行 practice"), this);
+    btPractice->setGeometry(16, 80, 137, 25);
+    btPractice->setShortcut(Qt::Key_T);
+    btPractice->setToolTip(QStringLiteral("T"));
+    connect(btPractice, &QPushButton::clicked, this, [this] {
+        practice_ = true;
+        accept();
+    });
+
     btCangeUser = new QPushButton(QStringLiteral("人を変える change player"), this);
     btCangeUser->setGeometry(16, 216, 153, 25);
 
@@ -106,7 +116,8 @@ TForm2::TForm2(TForm3& characters, TDialogs& dialogs, THelpPage help, QWidget* p
     connect(btCangeUser, &QPushButton::clicked, this, [this] { btCangeUserClick(); });
     // Tab goes from the main button on; help comes after the buttons that play.
     setTabOrder(btOK, btCancel);
-    setTabOrder(btCancel, btCangeUser);
+    setTabOrder(btCancel, btPractice);
+    setTabOrder(btPractice, btCangeUser);
     setTabOrder(btCangeUser, SpeedButton1);
 }
 
@@ -127,6 +138,8 @@ void TForm2::PrepareToOpen(const TSenkaroUsers& users, int currentUser) {
     SelectedUser = chosen ? currentUser : -1;
     btOK->setText(chosen ? QStringLiteral("つづける continue") : QStringLiteral("はじめる start"));
     btOK->setEnabled(chosen);
+    btPractice->setEnabled(chosen);
+    practice_ = false;
     btCangeUser->setText(chosen ? QStringLiteral("人を変える change user")
                                 : QStringLiteral("人を選ぶ select user"));
     // The first key goes to the button that plays on, never to help.
@@ -135,7 +148,8 @@ void TForm2::PrepareToOpen(const TSenkaroUsers& users, int currentUser) {
 }
 
 TPlayerChoice TForm2::Choice(int result) const {
-    return {result == QDialog::Accepted, SelectedUser, added_};
+    const bool accepted = result == QDialog::Accepted;
+    return {accepted && !practice_, SelectedUser, added_, accepted && practice_};
 }
 
 void TForm2::ShowPlayer(int index) {
@@ -180,6 +194,7 @@ void TForm2::UserItemClick(int index, const QString& caption) {
 
 void TForm2::PlayerChosen() {
     btOK->setEnabled(true);
+    btPractice->setEnabled(true);
     btCangeUser->setText(QStringLiteral("人を変える change user"));
     // The next key plays on with the player chosen, not into the menu again.
     btOK->setFocus(Qt::OtherFocusReason);

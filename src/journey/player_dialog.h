@@ -55,6 +55,7 @@ class TForm2 final : public QDialog {
     QPushButton* btOK = nullptr;
     QPushButton* btCancel = nullptr;
     QPushButton* btCangeUser = nullptr;
+    QPushButton* btPractice = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QMenu* pmCangeUser = nullptr;
     QAction* newuser1 = nullptr;
@@ -76,4 +77,5 @@ class TForm2 final : public QDialog {
     TSenkaroUsers users_;  // the game's players, and those added in this opening
     std::vector<TNewPlayer> added_;
     int shownStation_ = -1;
+    bool practice_ = false;  // closed through 修行 practice
 };

@@ -3,15 +3,20 @@
 #include <QLabel>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "board/sudoku.h"
 #include "journey/countdown_label.h"
 #include "journey/explanation_panel.h"
 #include "journey/game_actions.h"
 #include "journey/route_panel.h"
+#include "journey/route_tables.h"
+#include "journey/senkaro_user.h"
 #include "platform/fonts.h"
 
 namespace {
+
+const QString kNoUserText = QStringLiteral("ゲームをする人を設定しましょう select user");
 
 // Tab reaches the band's buttons; the board keeps Tab for its marks and is left with Ctrl+Tab.
 void ReachedByTab(QToolBar& band) {
@@ -72,9 +77,10 @@ TJourneySide::TJourneySide(TSudoku& board, const TGameActions& actions, QWidget*
     band->setGeometry(0, 0, width, kBandHeight);
     band->setIconSize(QSize(24, 24));
     band->addAction(actions.acClose);
-    for (const auto& group : {{actions.acStart, actions.acPause},
-                              {actions.acOpenDlg, actions.acRecords, actions.acWhy},
-                              std::initializer_list<QAction*>{actions.acHelp}}) {
+    for (const auto& group :
+         {{actions.acStart, actions.acPause, actions.acHint},
+          {actions.acOpenDlg, actions.acRecords, actions.acWhy, actions.acPractice},
+          std::initializer_list<QAction*>{actions.acHelp}}) {
         band->addSeparator();
         for (QAction* action : group)
             band->addAction(action);
@@ -88,4 +94,18 @@ TJourneySide::TJourneySide(TSudoku& board, const TGameActions& actions, QWidget*
     // band stay in view; the steps take the whole journey.
     explanation_->SetPlaces(QRect(journey_->x(), journey_->y(), width, kOfferHeight),
                             journey_->geometry());
+}
+
+void TJourneySide::ShowJourney(const TSenkaroUser* user, const std::vector<int>& checkpoints,
+                               TCheckpointGallery& gallery) {
+    journey_->ShowUserName(user ? user->Name : kNoUserText);
+    journey_->ShowLevel(LevelName(user ? std::min(2, user->Level) : 0));
+    journey_->ShowCharacter(user ? user->Character : -1);
+    if (user) {
+        shownStation_ = user->Station;
+        journey_->ShowPosition(shownStation_);
+    }
+    const TRouteMarks marks{shownStation_, checkpoints};
+    journey_->ShowMarks(marks);
+    gallery.Show(marks, window()->font());
 }

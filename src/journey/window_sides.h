@@ -7,8 +7,13 @@
 
 #include <QFrame>
 
+#include <QString>
+#include <vector>
+
 class QLabel;
 class TBoard;
+class TCheckpointGallery;
+class TSenkaroUser;
 class TCountdownLabel;
 class TExplanationPanel;
 class TRoutePanel;
@@ -37,6 +42,10 @@ class TJourneySide final : public QFrame {
 
     TRoutePanel& Journey() { return *journey_; }
     TExplanationPanel& Explanation() { return *explanation_; }
+    // The player's name, level, character and position (without a player, the invitation to
+    // choose one, and the position last shown), the route's marks and the gallery's.
+    void ShowJourney(const TSenkaroUser* user, const std::vector<int>& checkpoints,
+                     TCheckpointGallery& gallery);
     // The button of 始める Play, where the keys rest between rounds.
     QWidget& MainAction() { return *mainAction_; }
 
@@ -44,4 +53,5 @@ class TJourneySide final : public QFrame {
     QWidget* mainAction_ = nullptr;
     TRoutePanel* journey_ = nullptr;
     TExplanationPanel* explanation_ = nullptr;
+    int shownStation_ = 0;
 };

@@ -487,7 +487,7 @@ TEST_F(RoundTest, StartAtKyotoAsksTheArrivalQuestionAndSetsOutOnTheNextJourney) 
     EXPECT_EQ(characterLevels, std::vector<int>{1});
     EXPECT_EQ(Player().Character, 3);
     EXPECT_EQ(window->Journey().LevelLabel().text(), LevelName(1));
-    EXPECT_EQ(window->ShownStation(), 0);
+    EXPECT_EQ(window->Journey().PositionLabel().text(), PositionText(0));
     EXPECT_NE(Round().State(), TRoundState::Running);
 
     StartTheDeferredRound();
