@@ -41,6 +41,7 @@
 #include "board/explanation_overlay.h"
 #include "board/number_piece.h"
 #include "board/sudoku.h"
+#include "journey/button_style.h"
 #include "journey/character_dialog.h"
 #include "journey/countdown_label.h"
 #include "journey/dialogs.h"
@@ -48,9 +49,13 @@
 #include "journey/game_dialogs.h"
 #include "journey/main_window.h"
 #include "journey/player_dialog.h"
+#include "journey/practice_dialog.h"
+#include "journey/practice_view.h"
 #include "journey/round_records.h"
 #include "journey/round_rules.h"
 #include "journey/statistics_window.h"
+#include "logic/practice_supply.h"
+#include "logic/random.h"
 #include "platform/beep.h"
 #include "platform/clock.h"
 #include "platform/document_opener.h"
@@ -426,6 +431,60 @@ void FocusWindow(TForm1& form) {
           "the window has the keys");
 }
 
+// Practice: from the player dialog's 修行 button, technique 4 chosen, its round played with a
+// hint; the record says so, and the journey stands as it was.
+void PlayPractice(TForm1& form) {
+    Check(WaitFor([] { return ModalIs<TForm2>(); }), "the player dialog opens");
+    const int station = OnGui([&] { return form.Game().Players().Items(0).Station; });
+    ChooseSavedPlayer(form);
+    Click(OnGui([&] { return CentreOf(form.Dialogs().PlayerDialog().btPractice); }));
+    Check(WaitFor([] { return ModalIs<TPracticeDialog>(); }), "修行 practice opens the picker");
+    Shot("practice-picker");
+    Click(OnGui([&] { return CentreOf(form.Dialogs().PracticeDialog().TechniqueButton(4)); }));
+    Check(WaitFor([&] { return form.Game().State() == TGameState::PracticeRunning; }),
+          "a practice round of the technique chosen runs");
+    Check(OnGui([&] { return form.Game().PracticeTechnique(); }) == 4, "it practises technique 4");
+    const QString caption = OnGui([&] { return form.CountdownLabel().text(); });
+    Check(caption.startsWith(QStringLiteral("0:0")),
+          "its clock starts at 0:00 (" + caption.toStdString() + ")");
+    Check(WaitFor([&] { return form.CountdownLabel().text() > caption; }, 3000), "and counts up");
+
+    FocusWindow(form);
+    Xdo({"key", "h"});
+    Check(WaitFor([&] { return form.Practice().Words().isVisible(); }),
+          "H shows the first hint beside the board");
+    Check(OnGui([&] {
+              const TExplanationOverlay* shown = form.Sudoku().ExplanationOverlay();
+              return shown && shown->isVisible() && shown->Drawing().Shaded.size() == 1;
+          }),
+          "and shades the unit to look at");
+    Shot("practice-hint");
+
+    const TMove answer = OnGui([&] { return form.Game().Round().ForcedMove(); });
+    Drag(OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).From; }),
+         OnGui([&] { return ScreenMove(form, answer.Digit, answer.Cell()).To; }));
+    Check(WaitFor([&] { return form.Explanation().Offered(); }),
+          "after the move its explanation is offered");
+    Check(OnGui([&] { return form.Explanation().ContinueButton().text(); }) ==
+              QStringLiteral("つぎ next"),
+          "the offer goes on to the next position");
+    Check(OnGui([&] {
+              const TRoundRecords& records = form.Game().Records();
+              const std::optional<TRoundRecord> last = records.Items(records.Count() - 1);
+              return last && last->Kind == 0 && last->Technique == 4 &&
+                     last->Result == TRoundResult::Hinted;
+          }),
+          "the round is recorded as practice of technique 4, hinted");
+    Shot("practice-offer");
+    Click(OnGui([&] { return CentreOf(&form.Explanation().JourneyButton()); }));
+    Check(WaitFor([&] { return form.Game().State() == TGameState::BetweenRounds; }),
+          "back to the journey");
+    Check(OnGui([&] { return form.Game().Players().Items(0).Station; }) == station,
+          "the journey stands where it was");
+    Click(OnGui([&] { return CloseButton(form); }));
+    Check(WaitFor([&] { return !form.isVisible(); }), "the window closes");
+}
+
 void PlayTheRules(TForm1& form, const TClock& clock) {
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "the player dialog opens");
     const int start = OnGui([&] { return form.Game().Players().Items(0).Station; });
@@ -545,6 +604,7 @@ double SecondsSinceProcessStart() {
 int main(int argc, char* argv[]) {
     const QString phase = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("first");
     QApplication app(argc, argv);
+    app.setStyle(new TButtonStyle);
     // The driver ends the program; until then the window thread must keep answering it.
     QApplication::setQuitOnLastWindowClosed(false);
     fonts::InstallSubstitutions();
@@ -560,6 +620,9 @@ int main(int argc, char* argv[]) {
     services.Beep = &beep;
     services.Sound = &sound;
     services.Opener = &opener;
+    SeedProgramRandomFromClock();
+    TPracticeSupply practice(ProgramRandom().Next());
+    services.Practice = &practice;
     TForm1 form(services);
     dialogs.SetParent(&form);
     form.show();
@@ -575,6 +638,8 @@ int main(int argc, char* argv[]) {
             PlayTheRules(form, clock);
         else if (phase == QStringLiteral("arrive"))
             PlayTheArrival(form);
+        else if (phase == QStringLiteral("practice"))
+            PlayPractice(form);
         else
             PlayFirstStart(form);
         // Whatever happened, the window goes and the program ends.

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Plays the game as a person would on a fresh Xvfb server, in a fresh folder, twice: a first
 # start and a start again. Then checks the data file with senkaro-data. Then, in a folder of
-# its own with a beginner at station 53, the arrival at Kyoto and the next journey. Last, in a
-# folder of its own with a beginner at station 4 (every round there lasts two minutes or
-# more), the rules of closing and pausing, with the game's clocks sped up fifteen times by
-# faketime.
+# its own with a beginner at station 53, the arrival at Kyoto and the next journey. Then, in a
+# folder of its own with a beginner at station 4, a practice round of technique 4 with a hint,
+# which leaves the player's line as it was and records the round. Last, in a folder of its own
+# with a beginner at station 4 (every round there lasts two minutes or more), the rules of
+# closing and pausing, with the game's clocks sped up fifteen times by faketime.
 #   run_e2e.sh E2E_GAME SENKARO_DATA
 set -euo pipefail
 game=$1
@@ -43,6 +44,25 @@ if [[ "$line" != "Tabibito=1,0,"* ]]; then
   exit 1
 fi
 echo "ok - senkaro.ini holds the player at level 1, station 0 after the arrival"
+
+practice="$work/practice"
+mkdir "$practice"
+cd "$practice"
+player='Tabibito=0,4,"8,20,52","2026/12/01 10:00:00",0'
+printf '[userdata]\r\n%s\r\n' "$player" >players.txt
+"$data" encode players.txt senkaro.ini
+run practice
+if ! "$data" show senkaro.ini | grep -qxF "$player"; then
+  echo "FAIL - practice leaves the player's line as it was"
+  "$data" show senkaro.ini
+  exit 1
+fi
+echo "ok - practice leaves the player's line as it was"
+if ! "$data" show senkaro.ini | grep -q '^Tabibito=.*,0,4,0,4,hinted,'; then
+  echo "FAIL - senkaro.ini records the practice round"
+  exit 1
+fi
+echo "ok - senkaro.ini records the practice round of technique 4, hinted"
 
 rules="$work/rules"
 mkdir "$rules"
