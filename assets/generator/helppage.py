@@ -407,6 +407,7 @@ def build(pictures):
                 ("road", "旅路と関所", "the road and its checkpoints"),
                 ("levels", "旅の格と道連れ", "levels and characters"),
                 ("techniques", "九つの手筋", "the nine techniques"),
+                ("practice", "修行", "practice, one technique at a time"),
                 ("tools", "道具", "memo pen, candidate marks, pause"),
                 ("keys", "キーで遊ぶ", "playing with the keyboard"),
                 ("data", "記録", "where your journey is kept")]
@@ -519,6 +520,31 @@ def build(pictures):
     for k, (name, (figure, text)) in enumerate(zip(TECHNIQUES, examples()), start=1):
         add(f'<section class="technique"><h3>{k}. {html.escape(name)}</h3>'
             f"<p>{text}</p>{figure}{worked_html(k, worked[k])}</section>\n")
+
+    add('<h2 id="practice">修行<span class="en">Practice</span></h2>\n')
+    add("<p>旅とは別に、手筋をひとつ選んで練習できます。設定の画面の<strong>修行 practice</strong>か、"
+        "一局と一局のあいだに道具の帯の修行の札（<kbd>T</kbd>）から。九つの手筋の横には、これまでの"
+        "正解の割合が出ます。<strong>苦手な手筋</strong>を選ぶと、五回以上出会った手筋のうち割合が"
+        "いちばん低いもの（なければ、まだ出会っていないもの）になります。</p>\n")
+    add('<p class="en">Apart from the journey you can practise one technique at a time:'
+        " <strong>修行 practice</strong> in the player dialog, or the dojo board (<kbd>T</kbd>) in"
+        " the tool band between rounds. Beside each of the nine techniques stands your share of"
+        " right answers so far; <strong>my weakest technique</strong> takes the one with the"
+        " lowest share among those met five times or more, else one not met yet.</p>\n")
+    add("<p>修行の一局には時間切れがありません。時計は 0:00 から進み、宿場は進みも戻りもせず、旅は"
+        "そのままです。ヒント（提灯、<kbd>H</kbd>）は三段階です。手筋の名前と見るべき行・列・"
+        "ブロック、次に鍵のマスの枠、最後に答えの説明。ヒントのあとに解いた一局は「ヒントあり」と"
+        "記録されます。一手のあとは答えと説明、そして<strong>つぎ next</strong>（同じ手筋の次の問題）"
+        "か<strong>旅にもどる back to the journey</strong>。記録の画面の「修行 practice」に手筋ごとの"
+        "成績が出ます。</p>\n")
+    add('<p class="en">A practice round never runs out: its clock counts up from 0:00, no station'
+        " is won or lost, and the journey stays as it was. A hint (the lantern, <kbd>H</kbd>)"
+        " comes in three steps: the technique's name and the row, column or box to look at; then"
+        " the key cells framed; last the whole explanation. A round solved after a hint is"
+        " recorded as hinted. After the move you see the answer and its explanation, then"
+        " <strong>つぎ next</strong> (another position of the same technique) or"
+        " <strong>旅にもどる back to the journey</strong>; the records window shows practice per"
+        " technique on a tab of its own.</p>\n")
 
     add('<h2 id="tools">道具<span class="en">Memo pen, candidate marks, pause</span></h2>\n')
     add("<h3>メモ書き<span class=\"en\">The memo pen</span></h3>\n")
@@ -641,6 +667,9 @@ def build(pictures):
             ("S", "始める Play", "start a round"),
             ("U", "設定 select", "the player dialog"),
             ("R", "記録 records", "the current player's records"),
+            ("T", "修行 practice（修行のあいだは 旅にもどる）",
+             "practice; during it, back to the journey"),
+            ("H", "ヒント hint（修行の一局で）", "in a practice round: the next hint"),
             ("W / E / C / M", "ペン・消しゴム・ペンの色・メモを消す",
              "pen, eraser, pen colour, erase memo"),
             ("F1", "案内 help", "this page"),
