@@ -4,9 +4,13 @@
 // position, and the way back to the journey.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "journey/game_fixture.h"
 #include "journey/round_rules.h"
 #include "logic/position_text.h"
+#include "logic/practice_supply.h"
 #include "storage/data_file.h"
 #include "storage/storage_test_support.h"
 
@@ -256,4 +260,40 @@ TEST_F(PracticeTest, ClosingIsFreeThroughoutAndLeavesNoRecordOfAnUnjudgedRound) 
     EXPECT_EQ(game->Records().Count(), 0);
     EXPECT_EQ(Player().Station, 8);
     EXPECT_EQ(Saved().Station, 8);
+}
+
+// The game on the position maker it plays with in the real program: every technique's round
+// comes, and the game takes the maker's positions as they are (none is passed over, which
+// would leave the player waiting) and judges their answers right.
+TEST(PracticeWithTheMaker, EveryTechniqueCanBePractisedAndItsAnswerIsJudgedRight) {
+    TGameFolder folder;
+    folder.WritePlayers({PlayerLine(kPlayer, 0, 8, QStringLiteral("5,20,52"), 0)});
+    TManualClock clock;
+    TPracticeSupply maker(2026);
+    TGame game(TGameServices{&clock, [] { return 46000.5; }, folder.DataFile(), &maker});
+    ASSERT_EQ(game.Activated().Open, TOpen::PlayerDialog);
+    game.PlayerChosen({false, 0, {}});
+    for (int technique = 1; technique <= 9; ++technique) {
+        SCOPED_TRACE(technique);
+        ASSERT_EQ(game.OpenPractice().Open, TOpen::PracticePicker);
+        game.PracticeChosen(TPracticeChoice::Of(technique));
+        // Waits as the window would, ticking, until the position is there (a minute at most).
+        for (int wait = 0; wait < 600 && game.State() == TGameState::PracticeWaiting; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            game.Tick();
+        }
+        ASSERT_EQ(game.State(), TGameState::PracticeRunning);
+        EXPECT_EQ(game.RoundExplanation().Technique(), technique);
+        const TMove answer = game.Round().ForcedMove();
+        bool judged = false;
+        game.Board().OnChanged = [&](const TPlacedMove& placed) {
+            judged = game.PlayerMoved(placed).JudgeLater;
+        };
+        game.Board().PlacePiece(game.Board().NextFreePiece(answer.Digit), answer.Col, answer.Row,
+                                true, TMoveOrigin::Player);
+        game.Board().OnChanged = nullptr;
+        ASSERT_TRUE(judged);
+        EXPECT_EQ(game.EndRound().Verdict, TVerdict::Success);
+        ASSERT_TRUE(game.LeavePractice().Taken);
+    }
 }
