@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTextDocumentFragment>
 
 #include "board/explanation_drawing.h"
 #include "board/sudoku.h"
@@ -91,6 +92,8 @@ bool TPracticeView::ExplanationStays() const {
 
 void TPracticeView::ShowHint(const TPracticeHint& hint) {
     words_->setText(HintText(hint));
+    // Its plain words as its name, which a screen reader is told of as it changes.
+    words_->setAccessibleName(QTextDocumentFragment::fromHtml(words_->text()).toPlainText());
     if (hint.Stage < kLastHintStage) {
         board_.ShowHint(DrawingOf(hint));
         words_->show();

@@ -108,6 +108,7 @@ TEST_F(PracticeWindowTest, ARoundOfTheTechniqueChosenCountsUpAndShowsItsHintsOne
     Press(Qt::Key_H);
     EXPECT_TRUE(Words().isVisible());
     EXPECT_TRUE(Words().text().contains(QString::fromUtf8(TechniqueLevelNames[4].data())));
+    EXPECT_TRUE(Words().accessibleName().startsWith(QStringLiteral("ヒント 1 / 3")));
     const TExplanationOverlay* overlay = window->Sudoku().ExplanationOverlay();
     ASSERT_NE(overlay, nullptr);
     EXPECT_TRUE(overlay->isVisible());
