@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <array>
+#include <optional>
+#include <tuple>
 
 #include "board/explanation_overlay.h"
 #include "board/sudoku.h"
@@ -194,4 +197,27 @@ TEST_F(PracticeWindowTest, WhileNoPositionIsReadyTheWaitIsToldAndTheRoundComesOn
     EXPECT_EQ(Game().State(), TGameState::PracticeRunning);
     EXPECT_FALSE(Words().isVisible());
     EXPECT_TRUE(window->Sudoku().isEnabled());
+}
+
+TEST(PracticeDialog, TheKeysChooseAndEscChoosesNothing) {
+    TPracticeDialog dialog;
+    std::array<TTechniqueLine, 9> lines;
+    for (int t = 1; t <= 9; ++t)
+        lines[static_cast<std::size_t>(t - 1)] = {QStringLiteral("T%1").arg(t),
+                                                  QStringLiteral("—")};
+    for (const auto& [key, onTheFirst, chosen] :
+         {std::tuple{Qt::Key_Return, false, std::optional<int>(TPracticeDialog::kWeakest)},
+          std::tuple{Qt::Key_Space, true, std::optional<int>(1)},
+          std::tuple{Qt::Key_Escape, false, std::optional<int>()}}) {
+        dialog.PrepareToOpen(lines, 6);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        // The first key goes to the weakest, which names the technique it stands for.
+        ASSERT_EQ(QApplication::focusWidget(), dialog.WeakestButton());
+        EXPECT_TRUE(dialog.WeakestButton()->text().endsWith(QStringLiteral("T6")));
+        if (onTheFirst) dialog.TechniqueButton(1)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.Chosen(), chosen) << key;
+    }
 }
