@@ -109,6 +109,18 @@ TExplanationPanel::TExplanationPanel(TSudoku& board, QWidget* parent)
     leave_ = Button(this, QStringLiteral("試行を閉じる leave the trial"));
     close_ = Button(this, QStringLiteral("とじる close"));
 
+    // Each button names its keys, which the panel takes whichever button has the focus.
+    const std::pair<QPushButton*, const char*> keys[] = {{why_, "Y"},
+                                                         {continue_, "Enter / Esc"},
+                                                         {journey_, "T"},
+                                                         {back_, "← / PageUp"},
+                                                         {forward_, "→ / PageDown / Space / Enter"},
+                                                         {open_, "↓"},
+                                                         {leave_, "↑"},
+                                                         {close_, "Esc"}};
+    for (const auto& [button, key] : keys)
+        button->setToolTip(QString::fromUtf8(key));
+
     legend_ = new QLabel(this);
     legend_->setTextFormat(Qt::RichText);
     legend_->setWordWrap(true);

@@ -45,6 +45,7 @@ TPracticeDialog::TPracticeDialog(THelpPage help, QWidget* parent)
     for (int t = 1; t <= 9; ++t) {
         auto* button = new QPushButton(this);
         button->setStyleSheet(QStringLiteral("text-align: left; padding: 3px 8px;"));
+        button->setToolTip(QStringLiteral("Space / Enter"));
         connect(button, &QPushButton::clicked, this, [this, t] { Choose(t); });
         buttons_[static_cast<std::size_t>(t - 1)] = button;
         grid->addWidget(button, t, 0);
@@ -55,6 +56,7 @@ TPracticeDialog::TPracticeDialog(THelpPage help, QWidget* parent)
     layout->addLayout(grid);
 
     weakest_ = new QPushButton(this);
+    weakest_->setToolTip(QStringLiteral("Space / Enter"));
     connect(weakest_, &QPushButton::clicked, this, [this] { Choose(kWeakest); });
     layout->addWidget(weakest_);
     close_ = new QPushButton(QStringLiteral("とじる close"), this);
