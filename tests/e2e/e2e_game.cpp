@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
@@ -433,8 +434,45 @@ void FocusWindow(TForm1& form) {
 
 // Practice: from the player dialog's 修行 button, technique 4 chosen, its round played with a
 // hint; the record says so, and the journey stands as it was.
-void PlayPractice(TForm1& form) {
+// The longest gap between the window thread's ticks (a frame's stand-in, every 2 ms asked)
+// while the supply makes every position anew, from all its stocks taken to all full again.
+void MeasureFramesWhileMaking(TPracticeSupply& supply) {
+    const auto full = [&] {
+        for (int t = 1; t <= 9; ++t)
+            if (supply.ReadyCount(t) < TPracticeSupply::kReadyPerTechnique) return false;
+        return true;
+    };
+    WaitFor(full, 60000);
+    auto* ticks = OnGui([] { return new QElapsedTimer; });
+    std::atomic<qint64> longest{0};
+    QTimer* timer = OnGui([&] {
+        auto* t = new QTimer;
+        t->setTimerType(Qt::PreciseTimer);
+        QObject::connect(t, &QTimer::timeout, [&longest, ticks] {
+            longest = std::max<qint64>(longest, ticks->restart());
+        });
+        ticks->start();
+        t->start(2);
+        return t;
+    });
+    for (int t = 1; t <= 9; ++t)
+        while (supply.Take(t)) {
+        }
+    const auto started = std::chrono::steady_clock::now();
+    WaitFor(full, 60000);
+    const double making =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    OnGui([&] {
+        delete timer;
+        delete ticks;
+    });
+    std::printf("longest frame while making 27 positions (%.1f s): %lld ms\n", making,
+                static_cast<long long>(longest.load()));
+}
+
+void PlayPractice(TForm1& form, TPracticeSupply& supply) {
     Check(WaitFor([] { return ModalIs<TForm2>(); }), "the player dialog opens");
+    MeasureFramesWhileMaking(supply);
     const int station = OnGui([&] { return form.Game().Players().Items(0).Station; });
     ChooseSavedPlayer(form);
     Click(OnGui([&] { return CentreOf(form.Dialogs().PlayerDialog().btPractice); }));
@@ -639,7 +677,7 @@ int main(int argc, char* argv[]) {
         else if (phase == QStringLiteral("arrive"))
             PlayTheArrival(form);
         else if (phase == QStringLiteral("practice"))
-            PlayPractice(form);
+            PlayPractice(form, practice);
         else
             PlayFirstStart(form);
         // Whatever happened, the window goes and the program ends.
