@@ -87,7 +87,8 @@ void TPracticeView::Follow(const TGameReply& reply) {
 bool TPracticeView::ExplanationStays() const {
     const TGameState state = game_.State();
     return state == TGameState::Judged || state == TGameState::PracticeJudged ||
-           (state == TGameState::PracticeRunning && game_.ShownHint().Stage >= kLastHintStage);
+           ((state == TGameState::PracticeRunning || state == TGameState::PracticePaused) &&
+            game_.ShownHint().Stage >= kLastHintStage);
 }
 
 void TPracticeView::ShowHint(const TPracticeHint& hint) {

@@ -34,7 +34,7 @@ class TPracticeView final : public QObject {
     // drawn, the wait for a position is told.
     void Follow(const TGameReply& reply);
     // Whether the explanation panel may stay: after a judged round, and while the last hint
-    // walks the explanation.
+    // walks the explanation (through a pause too).
     bool ExplanationStays() const;
 
     const QLabel& Words() const { return *words_; }

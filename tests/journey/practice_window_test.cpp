@@ -123,6 +123,11 @@ TEST_F(PracticeWindowTest, ARoundOfTheTechniqueChosenCountsUpAndShowsItsHintsOne
     Press(Qt::Key_H);
     EXPECT_TRUE(window->Explanation().Explaining());
     EXPECT_FALSE(window->Actions().acHint->isEnabled());
+    // A pause keeps the last hint's steps: it cannot be asked again.
+    window->Actions().acPause->trigger();
+    window->Actions().acPause->trigger();
+    Settle();
+    EXPECT_TRUE(window->Explanation().Explaining());
     EXPECT_EQ(Game().State(), TGameState::PracticeRunning);
 
     // The steps closed, the answer played: hinted, and offered on with next or back.
