@@ -134,6 +134,7 @@ TEST_F(PracticeWindowTest, ARoundOfTheTechniqueChosenCountsUpAndShowsItsHintsOne
     window->Explanation().CloseButton().click();
     Settle();
     EXPECT_EQ(Game().State(), TGameState::PracticeRunning);
+    EXPECT_TRUE(window->Sudoku().hasFocus());
     PlayTheAnswer();
     ASSERT_EQ(Game().State(), TGameState::PracticeJudged);
     EXPECT_TRUE(Game().LastJudgement().Hinted);
