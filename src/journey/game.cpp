@@ -557,7 +557,7 @@ TGameReply TGame::Finish(TVerdict verdict, bool takeBackTheMove) {
     TGameReply reply;
     reply.Verdict = verdict;
     TSenkaroUser& user = users_.Items(currentUser_);
-    RecordRound(ResultOf(verdict));
+    RecordRound(ResultOf(verdict), round_.PuzzleKind(), round_.AnswerTechnique());
     judgement_ = {verdict, user.Station, user.Station, IsCheckpoint(user.Station)};
     if (verdict == TVerdict::Success) {
         reply.CirclePiece = move_.Piece;
@@ -594,15 +594,15 @@ int TGame::ShowAnswer() {
     return histories.Items(histories.Count() - 1).Index();
 }
 
-void TGame::RecordRound(TRoundResult result) {
+void TGame::RecordRound(TRoundResult result, int kind, int technique) {
     const TSenkaroUser& user = users_.Items(currentUser_);
     TRoundRecord record;
     record.Name = user.Name;
     record.When = services_.WallClock();
     record.Level = user.Level;
     record.Station = user.Station;
-    record.Kind = round_.PuzzleKind();
-    record.Technique = round_.AnswerTechnique();
+    record.Kind = kind;
+    record.Technique = technique;
     record.Result = result;
     record.Ms = playedMs_;
     records_.Add(record);
@@ -642,7 +642,7 @@ TGameReply TGame::CloseAnswered(bool giveUp) {
     TGameReply reply;
     if (giveUp) {
         playedMs_ = round_.PlayedMs(Now());
-        RecordRound(TRoundResult::GaveUp);
+        RecordRound(TRoundResult::GaveUp, round_.PuzzleKind(), round_.AnswerTechnique());
         users_.Items(currentUser_).StepBack();
         users_.Items(currentUser_).Updated = services_.WallClock();
         reply.Saved = SaveUsers();

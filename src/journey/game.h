@@ -288,7 +288,9 @@ class TGame {
     TGameReply Finish(TVerdict verdict, bool takeBackTheMove);
     // The board plays its forced move; the piece placed, or none.
     int ShowAnswer();
-    void RecordRound(TRoundResult result);
+    // The round played by the current player, as it stands before the player moves on: a
+    // journey round of its puzzle kind and answer's technique, or practice (kind 0) of one.
+    void RecordRound(TRoundResult result, int kind, int technique);
     std::optional<bool> SaveUsers();
     bool IsCheckpoint(int station) const;
     void Into(TGameReply& reply);
@@ -300,7 +302,6 @@ class TGame {
     TGameReply FinishPractice(TVerdict verdict);
     // The round's answer placed by the program; its piece, or none.
     int PlaceAnswer();
-    void RecordPractice(TRoundResult result);
 
     TGameServices services_;
     std::unique_ptr<TStorageReporter> reporter_;

@@ -127,7 +127,10 @@ TGameReply TGame::FinishPractice(TVerdict verdict) {
     const bool right = verdict == TVerdict::Success;
     const bool hinted = hint_.Stage > 0;
     // A hint helps only a round it solved: a wrong move after one stays wrong.
-    RecordPractice(!right ? TRoundResult::Wrong : hinted ? TRoundResult::Hinted : TRoundResult::Ok);
+    RecordRound(!right   ? TRoundResult::Wrong
+                : hinted ? TRoundResult::Hinted
+                         : TRoundResult::Ok,
+                kPracticeKind, practiceTechnique_);
     const TSenkaroUser& user = users_.Items(currentUser_);
     judgement_ = {verdict, user.Station, user.Station, false, practiceTechnique_, hinted};
     if (right) {
@@ -152,18 +155,4 @@ int TGame::PlaceAnswer() {
     const int piece = board_.NextFreePiece(answer.Digit);
     if (!board_.PlacePiece(piece, answer.Col, answer.Row, true)) return TBoard::kNoPiece;
     return piece;
-}
-
-void TGame::RecordPractice(TRoundResult result) {
-    const TSenkaroUser& user = users_.Items(currentUser_);
-    TRoundRecord record;
-    record.Name = user.Name;
-    record.When = services_.WallClock();
-    record.Level = user.Level;
-    record.Station = user.Station;
-    record.Kind = kPracticeKind;
-    record.Technique = practiceTechnique_;
-    record.Result = result;
-    record.Ms = playedMs_;
-    records_.Add(record);
 }
