@@ -19,11 +19,8 @@ TGameDialogs::TGameDialogs(TDialogs& dialogs, const THelpPage& help, QWidget* pa
 TGameDialogs::~TGameDialogs() = default;
 
 TPracticeChoice TGameDialogs::ChoosePractice(const TGame& game) {
-    const TPracticeMenu menu = game.PracticeChoices();
-    std::array<TTechniqueLine, 9> lines;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        lines[i] = {menu.Techniques[i].Name, ShareText(menu.Techniques[i].Tally)};
-    const std::optional<int> chosen = RunPracticeDialog(*practice_, dialogs_, lines, menu.Weakest);
+    const std::optional<int> chosen =
+        RunPracticeDialog(*practice_, dialogs_, game.PracticeChoices());
     if (!chosen) return {};
     return *chosen == TPracticeDialog::kWeakest ? TPracticeChoice::TheWeakest()
                                                 : TPracticeChoice::Of(*chosen);

@@ -66,19 +66,20 @@ TPracticeDialog::TPracticeDialog(THelpPage help, QWidget* parent)
     layout->addWidget(close_, 0, Qt::AlignRight);
 }
 
-void TPracticeDialog::PrepareToOpen(const std::array<TTechniqueLine, 9>& lines, int weakest) {
+void TPracticeDialog::PrepareToOpen(const TPracticeMenu& menu) {
     chosen_.reset();
-    for (int t = 1; t <= 9; ++t) {
-        const TTechniqueLine& line = lines[static_cast<std::size_t>(t - 1)];
-        QPushButton* button = TechniqueButton(t);
-        button->setText(line.Name);
+    for (const TPracticeEntry& entry : menu.Techniques) {
+        QPushButton* button = TechniqueButton(entry.Technique);
+        const QString share = ShareText(entry.Tally);
+        button->setText(entry.Name);
         // A screen reader hears the share with the name.
-        button->setAccessibleDescription(QStringLiteral("正解 right %1").arg(line.Share));
-        findChild<QLabel*>(QStringLiteral("share%1").arg(t))->setText(line.Share);
+        button->setAccessibleDescription(QStringLiteral("正解 right %1").arg(share));
+        findChild<QLabel*>(QStringLiteral("share%1").arg(entry.Technique))->setText(share);
     }
-    const QString weakestName = weakest >= 1 && weakest <= 9
-                                    ? lines[static_cast<std::size_t>(weakest - 1)].Name
-                                    : QString();
+    const QString weakestName =
+        menu.Weakest >= 1 && menu.Weakest <= 9
+            ? menu.Techniques[static_cast<std::size_t>(menu.Weakest - 1)].Name
+            : QString();
     weakest_->setText(QStringLiteral("苦手な手筋 my weakest technique") +
                       (weakestName.isEmpty() ? QString() : QStringLiteral("　→ ") + weakestName));
     weakest_->setEnabled(!weakestName.isEmpty());
@@ -92,8 +93,8 @@ void TPracticeDialog::Choose(int technique) {
 }
 
 std::optional<int> RunPracticeDialog(TPracticeDialog& dialog, TDialogs& dialogs,
-                                     const std::array<TTechniqueLine, 9>& lines, int weakest) {
-    dialog.PrepareToOpen(lines, weakest);
+                                     const TPracticeMenu& menu) {
+    dialog.PrepareToOpen(menu);
     dialogs.RunModal(dialog);
     return dialog.Chosen();
 }

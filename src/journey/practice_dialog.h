@@ -11,16 +11,11 @@
 #include <optional>
 
 #include "journey/help_document.h"
+#include "journey/practice.h"
 
 class QLabel;
 class QPushButton;
 class TDialogs;
-
-// One line of the dialog: the technique's name and what the records say of it.
-struct TTechniqueLine {
-    QString Name;
-    QString Share;  // "7 / 10 (70%)", or "—" when never played
-};
 
 class TPracticeDialog final : public QDialog {
   public:
@@ -28,9 +23,9 @@ class TPracticeDialog final : public QDialog {
 
     explicit TPracticeDialog(THelpPage help = {}, QWidget* parent = nullptr);
 
-    // Before each opening: the nine lines (index 0 is technique 1) and the technique the
+    // Before each opening: the nine techniques with the player's shares, and the one the
     // weakest stands for now.
-    void PrepareToOpen(const std::array<TTechniqueLine, 9>& lines, int weakest);
+    void PrepareToOpen(const TPracticeMenu& menu);
     // What was chosen once the dialog has closed: a technique, kWeakest, or nothing.
     std::optional<int> Chosen() const { return chosen_; }
 
@@ -52,4 +47,4 @@ class TPracticeDialog final : public QDialog {
 
 // Readies the dialog, shows it modally and gives what was chosen.
 std::optional<int> RunPracticeDialog(TPracticeDialog& dialog, TDialogs& dialogs,
-                                     const std::array<TTechniqueLine, 9>& lines, int weakest);
+                                     const TPracticeMenu& menu);

@@ -207,15 +207,15 @@ TEST_F(PracticeWindowTest, WhileNoPositionIsReadyTheWaitIsToldAndTheRoundComesOn
 
 TEST(PracticeDialog, TheKeysChooseAndEscChoosesNothing) {
     TPracticeDialog dialog;
-    std::array<TTechniqueLine, 9> lines;
+    TPracticeMenu menu;
     for (int t = 1; t <= 9; ++t)
-        lines[static_cast<std::size_t>(t - 1)] = {QStringLiteral("T%1").arg(t),
-                                                  QStringLiteral("—")};
+        menu.Techniques[static_cast<std::size_t>(t - 1)] = {t, QStringLiteral("T%1").arg(t), {}};
+    menu.Weakest = 6;
     for (const auto& [key, onTheFirst, chosen] :
          {std::tuple{Qt::Key_Return, false, std::optional<int>(TPracticeDialog::kWeakest)},
           std::tuple{Qt::Key_Space, true, std::optional<int>(1)},
           std::tuple{Qt::Key_Escape, false, std::optional<int>()}}) {
-        dialog.PrepareToOpen(lines, 6);
+        dialog.PrepareToOpen(menu);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
         // The first key goes to the weakest, which names the technique it stands for.
