@@ -92,8 +92,8 @@ void TForm1::BuildLayout() {
     explanation_->OnClosed = [this] {
         Follow(game_->Takes(TCommand::NextPractice) ? game_->NextPractice()
                                                     : game_->ExplanationDone());
-        // The last hint's steps closed in the middle of a round: the keys go back to the board.
-        if (BoardTakesMoves(game_->State())) sudoku_->setFocus();
+        // Also when the last hint's steps close in the middle of a round: the keys go back.
+        focus_->Restore(BoardTakesMoves(game_->State()));
     };
     practice_ = new TPracticeView(*game_, actions_, *sudoku_, *explanation_, *journeySide_,
                                   [this](const TGameReply& reply) { Follow(reply); });
